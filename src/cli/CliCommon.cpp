@@ -1,0 +1,92 @@
+#include "cli/CliCommon.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <thread>
+
+#include "db/Gbk.h"
+#include "db/ReferenceLoader.h"
+
+namespace lumo::cli {
+namespace {
+
+class StderrMessages : public MessageSink {
+public:
+    void Show(const UserMessage& message) override { Err(message.text); }
+};
+
+}  // namespace
+
+std::string Args::Get(const std::string& name, const std::string& fallback) const {
+    auto it = options.find(name);
+    return it == options.end() ? fallback : it->second;
+}
+
+bool ParseArgs(int argc, char** argv, int first, const std::vector<std::string>& valued, Args& out) {
+    for (int i = 1; i < argc; ++i) {
+        if (i == first - 1) continue;
+        std::string a = argv[i];
+        if (a.size() > 2 && a.rfind("--", 0) == 0) {
+            bool takesValue = a == "--db";
+            for (const std::string& v : valued) takesValue |= (v == a);
+            if (!takesValue) {
+                out.options[a] = "";
+                continue;
+            }
+            if (i + 1 >= argc) {
+                std::cerr << "lumo-cli: " << a << " needs a value\n";
+                return false;
+            }
+            out.options[a] = argv[++i];
+        } else {
+            out.positional.push_back(a);
+        }
+    }
+    return true;
+}
+
+std::string ProgramDirectory() {
+    std::error_code ec;
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return std::filesystem::current_path().string();
+    return exe.parent_path().string();
+}
+
+bool LoadReferenceDatabase(const Args& args, SqliteDatabase& db) {
+    std::string path = args.Get("--db", ProgramDirectory() + "/data/namedata.db");
+    ReferencePaths paths{ProgramDirectory() + "/data/sqlite3.dll", Utf8ToGbk(path)};
+    StderrMessages messages;
+    bool loaded = false;
+    // The loader runs on a thread of its own, as in the desktop program; the CLI simply waits.
+    std::thread loader([&] { loaded = LoadReferenceData(db, paths, messages); });
+    loader.join();
+    return loaded;
+}
+
+void Out(const std::string& gbk) { std::cout << GbkToUtf8(gbk); }
+void Err(const std::string& gbk) { std::cerr << GbkToUtf8(gbk) << "\n"; }
+
+std::string JsonString(const std::string& utf8) {
+    std::string out = "\"";
+    for (unsigned char c : utf8) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                    out += buf;
+                } else {
+                    out.push_back(static_cast<char>(c));
+                }
+        }
+    }
+    return out + "\"";
+}
+
+}  // namespace lumo::cli

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "db/SqliteDatabase.h"
+
+// Shared plumbing of the lumo-cli commands: argument parsing, loading the reference data and
+// printing. The terminal speaks UTF-8; every text handed to the core is converted to GBK here.
+namespace lumo::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 2;
+
+// Positional arguments and "--name value" / "--flag" options of one command line.
+struct Args {
+    std::vector<std::string> positional;    // UTF-8
+    std::map<std::string, std::string> options;  // "--db" -> value; flags map to ""
+    bool Has(const std::string& name) const { return options.count(name) != 0; }
+    std::string Get(const std::string& name, const std::string& fallback = {}) const;
+};
+
+// Parses the whole command line except the command word at argv[first - 1]. Options listed in
+// `valued` (and --db) take the next argument as their value; any other "--x" is a flag.
+// Answers false (with a message on stderr) when a valued option has no value.
+bool ParseArgs(int argc, char** argv, int first, const std::vector<std::string>& valued, Args& out);
+
+// The folder holding the running executable.
+std::string ProgramDirectory();
+
+// Loads the reference data named by --db (default data/namedata.db beside the executable) into
+// `db` and waits for it. Loader messages go to stderr. Answers false when loading failed.
+bool LoadReferenceDatabase(const Args& args, SqliteDatabase& db);
+
+// Prints a GBK text on stdout or stderr as UTF-8.
+void Out(const std::string& gbk);
+void Err(const std::string& gbk);
+
+// A JSON string literal (quotes included) of a UTF-8 text.
+std::string JsonString(const std::string& utf8);
+
+}  // namespace lumo::cli

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+
+#include "support/Fixture.h"
+
+namespace lumo {
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+};
+
+// Runs lumo-cli with the arguments (already shell-quoted) and captures stdout; stderr is merged
+// into the output when `withStderr` is set.
+CliRun RunCli(const std::string& arguments, bool withStderr = false) {
+    std::string cmd = std::string(LUMO_CLI_PATH) + " " + arguments + (withStderr ? " 2>&1" : " 2>/dev/null");
+    CliRun r;
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return r;
+    std::array<char, 4096> buf;
+    std::size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
+    int status = pclose(p);
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::ReferenceFile file(db);
+        file.AddUniformRatings("吉", "中");
+        file.AddNumber(8, "大凶");
+        file.AddChar({"李", 7, 7, "木", "李", "lǐ"});
+        file.AddChar({"家", 10, 10, "木", "家", "jiā"});
+        file.AddChar({"明", 8, 12, "火", "明", "míng"});
+    }
+    test::TempDir dir{"lumo-cli"};
+    std::string db = dir.File("namedata.db");
+};
+
+TEST_F(Cli, ScoresANameAsJsonAndAsARow) {
+    CliRun json = RunCli("--db '" + db + "' score 李 家明 --json");
+    ASSERT_EQ(json.exitCode, 0);
+    EXPECT_EQ(json.out,
+              "{\"name\":\"李家明\",\"simplifiedTotal\":25,\"traditionalTotal\":29,\"elements\":\"木木火\","
+              "\"grids\":[8,17,22,29,13],\"threeTalents\":\"金金木\",\"ratings\":[\"吉\",\"吉\",\"吉\",\"吉\",\"吉\",\"中\"],"
+              "\"rawScore\":97.75,\"score\":97}\n");
+    CliRun plain = RunCli("score 李 家明 --db '" + db + "'");
+    ASSERT_EQ(plain.exitCode, 0);
+    EXPECT_EQ(plain.out, "李家明\t25\t29\t木木火\t8,17,22,29,13\t金金木\t97\n");
+}
+
+TEST_F(Cli, LooksUpACharacter) {
+    CliRun r = RunCli("--db '" + db + "' char 明 --json");
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_NE(r.out.find("\"kangxiStrokes\":12"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\"listed\":true"), std::string::npos);
+    CliRun missing = RunCli("--db '" + db + "' char 无 --json");
+    EXPECT_NE(missing.out.find("\"listed\":false"), std::string::npos);
+}
+
+TEST_F(Cli, RefusesEmptyNamesAndMissingDatabases) {
+    CliRun noFamily = RunCli("--db '" + db + "' score '' 家明", true);
+    EXPECT_EQ(noFamily.exitCode, 2);
+    EXPECT_EQ(noFamily.out, "请输入姓氏\n");
+    CliRun noGiven = RunCli("--db '" + db + "' score 李 '  '", true);
+    EXPECT_EQ(noGiven.exitCode, 2);
+    EXPECT_EQ(noGiven.out, "请输入名字\n");
+    CliRun noDb = RunCli("--db '" + dir.File("none.db") + "' score 李 家明", true);
+    EXPECT_EQ(noDb.exitCode, 2);
+    EXPECT_NE(noDb.out.find("将磁盘数据库附加到内存数据库失败！"), std::string::npos);
+    EXPECT_EQ(RunCli("frobnicate").exitCode, 2);
+}
+
+}  // namespace
+}  // namespace lumo

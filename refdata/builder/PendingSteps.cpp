@@ -1,0 +1,15 @@
+// Steps whose sources are not written yet leave their tables empty. Each step moves to a file of
+// its own when its sources land.
+#include "RefBuilder.h"
+
+namespace lumo::refdb {
+
+bool BuildCharacters(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
+bool BuildNumbers81(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
+bool BuildThreeTalents(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
+bool BuildPoems(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
+bool BuildEnglishNames(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
+bool BuildSurnames(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
+bool BuildArticles(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
+
+}  // namespace lumo::refdb

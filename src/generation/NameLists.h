@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// Ready-made two-character given names of the classic mode, as GBK texts of names each followed
+// by "," (so the text ends with ",").
+namespace lumo {
+
+const std::string& MaleGivenNameList();    // 2,910 names, 2,878 distinct
+const std::string& FemaleGivenNameList();  // 2,134 names, 2,091 distinct
+
+}  // namespace lumo

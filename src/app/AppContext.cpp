@@ -1,0 +1,50 @@
+#include "app/AppContext.h"
+
+#include <QMetaObject>
+#include <QObject>
+
+#include "db/Gbk.h"
+#include "db/ReferenceLoader.h"
+#include "ui/MessageBoxes.h"
+
+namespace lumo::app {
+namespace {
+
+// Hands loader messages to the UI thread.
+class QueuedMessages : public MessageSink {
+public:
+    explicit QueuedMessages(QObject* target) : target_(target) {}
+    void Show(const UserMessage& m) override {
+        QMetaObject::invokeMethod(target_, [m] { ui::MessageBoxes::Show(nullptr, m); }, Qt::QueuedConnection);
+    }
+
+private:
+    QObject* target_;
+};
+
+}  // namespace
+
+AppContext::AppContext(QString programDir) : programDir_(std::move(programDir)) {}
+
+AppContext::~AppContext() {
+    // The loader is short; letting it finish is safer than pulling the database from under it.
+    WaitForLoader();
+    db_.Close();
+}
+
+QString AppContext::DataDir() const { return programDir_ + "/data"; }
+
+void AppContext::StartLoader(QObject* uiThreadObject) {
+    if (loader_.joinable()) return;
+    ReferencePaths paths = ReferencePathsIn(Utf8ToGbk(DataDir().toStdString()));
+    loader_ = std::thread([this, paths, uiThreadObject] {
+        QueuedMessages messages(uiThreadObject);
+        loaded_ = LoadReferenceData(db_, paths, messages);
+    });
+}
+
+void AppContext::WaitForLoader() {
+    if (loader_.joinable()) loader_.join();
+}
+
+}  // namespace lumo::app

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "db/SqliteDatabase.h"
+
+class QObject;
+
+namespace lumo::app {
+
+// The process-wide state: the one reference database and the loader that fills it.
+class AppContext {
+public:
+    explicit AppContext(QString programDir);
+    ~AppContext();
+    AppContext(const AppContext&) = delete;
+    AppContext& operator=(const AppContext&) = delete;
+
+    SqliteDatabase& ReferenceDb() { return db_; }
+    // True once the loader has committed the copy; the tables never change after that.
+    bool ReferenceLoaded() const { return loaded_.load(); }
+
+    // Starts LoadReferenceData on its own thread. Its messages are shown on the UI thread as
+    // free message boxes (no owner), so the main window stays usable meanwhile.
+    void StartLoader(QObject* uiThreadObject);
+    // Waits for the loader (tests and the command line use this; the program never waits).
+    void WaitForLoader();
+
+    const QString& ProgramDir() const { return programDir_; }
+    QString DataDir() const;
+
+private:
+    QString programDir_;
+    SqliteDatabase db_;
+    std::thread loader_;
+    std::atomic<bool> loaded_{false};
+};
+
+}  // namespace lumo::app

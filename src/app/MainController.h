@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+namespace lumo::ui {
+class MainWindow;
+}
+
+namespace lumo::app {
+
+class AppContext;
+
+// Runs the main window's creation sequence and the shutdown, and connects the pages to the core.
+class MainController : public QObject {
+    Q_OBJECT
+public:
+    MainController(AppContext& context, ui::MainWindow& window);
+
+    // The creation sequence, after the window exists: date lists, birth chart, the remembered
+    // family name, the classic status text, the settings, and last the reference-data loader.
+    void Start();
+    // Stops any run, closes the database and saves the settings. Idempotent.
+    void Shutdown();
+
+    const QString& LastRunSurname() const { return lastRunSurname_; }
+
+private:
+    AppContext& context_;
+    ui::MainWindow& window_;
+    QString lastRunSurname_;
+    bool shutDown_ = false;
+};
+
+}  // namespace lumo::app

@@ -1,0 +1,186 @@
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "ui/Icons.h"
+#include "ui/TextTableModel.h"
+
+namespace lumo::ui {
+namespace {
+
+void FillCombo(QComboBox* box, int from, int to, int selected) {
+    box->clear();
+    for (int v = from; v <= to; ++v) box->addItem(QString::number(v));
+    box->setCurrentIndex(selected);
+}
+
+}  // namespace
+
+QStringList NameRowHeaders() {
+    return {"编号", "姓名", "简体笔划", "繁体笔划", "五行", "五格", "三才", "评分"};
+}
+
+void FillDateLists(const DateLists& d) {
+    FillCombo(d.year, 1970, 2030, 43);
+    FillCombo(d.month, 1, 12, 0);
+    FillCombo(d.day, 1, 31, 0);
+    FillCombo(d.hour, 0, 23, 0);
+    if (d.minute) FillCombo(d.minute, 0, 59, 0);
+}
+
+BirthMoment ReadBirthMoment(const DateLists& d) {
+    BirthMoment m;
+    m.year = d.year->currentText().toInt();
+    m.month = d.month->currentText().toInt();
+    m.day = d.day->currentText().toInt();
+    m.hour = d.hour->currentText().toInt();
+    m.minute = d.minute ? d.minute->currentText().toInt() : 0;
+    return m;
+}
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("主窗口");
+    setWindowTitle("Lumo取名软件V1.2  Venka");
+    setWindowIcon(ModeIcon(1));
+    resize(729, 513);
+    move(50, 50);
+
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName("高级选择夹1");
+    pages_->addTab(BuildModePage(), "模式选择");
+    pages_->addTab(BuildHighScorePage(), "高分模式");
+    pages_->addTab(BuildPoetryPage(), "诗词起名");
+    pages_->addTab(BuildCombinationPage(), "组合起名");
+    pages_->addTab(BuildNicknamePage(), "起小名");
+    pages_->addTab(BuildEnglishPage(), "起英文名");
+    pages_->addTab(BuildChartPage(), "生辰八字");
+    pages_->addTab(BuildScoringPage(), "姓名评分");
+    pages_->addTab(BuildRecordsPage(), "起名记录");
+    pages_->addTab(BuildSuperPage(), "超吉模式");
+    pages_->addTab(BuildClassicPage(), "经典模式");
+    setCentralWidget(pages_);
+
+    BuildToolbarAndMenu();
+
+    statusBar()->setObjectName("状态条1");
+    statusImage_ = new QLabel(this);
+    statusImage_->setObjectName("状态条1_图片");
+    statusText_ = new QLabel(this);
+    statusText_->setObjectName("状态条1_文本");
+    statusBar()->addWidget(statusImage_);
+    statusBar()->addWidget(statusText_, 1);
+    ShowPage(0);
+}
+
+QTableView* MainWindow::AddList(const QString& name, const QStringList& headers, QWidget* parent) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(name);
+    auto* model = new TextTableModel(headers, view);
+    model->setObjectName(name + "_模型");
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setAlternatingRowColors(true);
+    view->verticalHeader()->setVisible(false);
+    view->verticalHeader()->setDefaultSectionSize(22);
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->horizontalHeader()->setHighlightSections(false);
+    view->setWordWrap(false);
+    return view;
+}
+
+QTableView* MainWindow::List(const QString& name) const { return findChild<QTableView*>(name); }
+
+TextTableModel* MainWindow::ListModel(const QString& name) const {
+    QTableView* view = List(name);
+    return view ? qobject_cast<TextTableModel*>(view->model()) : nullptr;
+}
+
+QAction* MainWindow::ToolbarAction(int index) const {
+    if (index < 0 || index > 8 || index % 2) return nullptr;
+    return toolbarActions_[static_cast<std::size_t>(index / 2)];
+}
+
+void MainWindow::BuildToolbarAndMenu() {
+    toolbar_ = addToolBar("工具条1");
+    toolbar_->setObjectName("工具条1");
+    toolbar_->setMovable(false);
+    toolbar_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    const char* captions[5] = {"模式选择", "生辰八字", "姓名评分", "起名记录", "新华字典"};
+    for (int i = 0; i < 5; ++i) {
+        if (i) toolbar_->addSeparator();
+        QAction* a = toolbar_->addAction(ToolbarIcon(i), captions[i]);
+        a->setObjectName(QString("工具条1_按钮%1").arg(i * 2));
+        connect(a, &QAction::triggered, this, [this, i] { ToolbarCommand(i * 2); });
+        toolbarActions_[static_cast<std::size_t>(i)] = a;
+    }
+
+    operationMenu_ = menuBar()->addMenu("操作菜单[&C]");
+    operationMenu_->setObjectName("操作菜单");
+    for (int i = 0; i < 5; ++i) {
+        QAction* a = operationMenu_->addAction(captions[i]);
+        a->setObjectName(QString("菜单_%1").arg(captions[i]));
+        connect(a, &QAction::triggered, this, [this, i] { ToolbarCommand(i * 2); });
+        if (i == 0) modeMenuAction_ = a;
+    }
+    operationMenu_->addSeparator();
+    QAction* quit = operationMenu_->addAction("退出程序");
+    quit->setObjectName("菜单_退出程序");
+    connect(quit, &QAction::triggered, this, &MainWindow::QuitRequested);
+}
+
+void MainWindow::ShowPage(int page) {
+    if (page >= 0 && page < pages_->count()) pages_->setCurrentIndex(page);
+}
+
+void MainWindow::ToolbarCommand(int index) {
+    switch (index) {
+        case 0:
+            ShowPage(0);
+            break;
+        case 2: {
+            BirthMoment m = ReadBirthMoment(inputDates_);
+            if (auto* label = findChild<QLabel*>("透明标签_起名日期"))
+                label->setText(QString("%1年%2月%3日%4时").arg(m.year).arg(m.month).arg(m.day).arg(m.hour));
+            FillDateLists(chartDates_);
+            emit ChartPageOpened();
+            ShowPage(6);
+            break;
+        }
+        case 4:
+            if (auto* from = findChild<QLineEdit*>("编辑框_姓氏"))
+                if (auto* to = findChild<QLineEdit*>("编辑框_评分姓氏")) to->setText(from->text());
+            FillDateLists(scoringDates_);
+            emit ScoringPageOpened();
+            ShowPage(7);
+            break;
+        case 6:
+            ShowPage(8);
+            break;
+        case 8:
+            emit DictionaryRequested();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindow::ModeRadioClicked(QRadioButton* radio) {
+    statusImage_->setPixmap(ModeIcon(radio->property("modeImage").toInt()).pixmap(16, 16));
+    statusText_->setText(radio->property("modeStatus").toString());
+}
+
+}  // namespace lumo::ui

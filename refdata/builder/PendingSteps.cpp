@@ -9,7 +9,5 @@ bool BuildNumbers81(SqliteDatabase&, const BuildContext&, std::string&) { return
 bool BuildThreeTalents(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
 bool BuildPoems(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
 bool BuildEnglishNames(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
-bool BuildSurnames(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
-bool BuildArticles(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
 
 }  // namespace lumo::refdb

@@ -4,9 +4,6 @@
 
 namespace lumo::refdb {
 
-bool BuildCharacters(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
-bool BuildNumbers81(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
-bool BuildThreeTalents(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
 bool BuildPoems(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
 bool BuildEnglishNames(SqliteDatabase&, const BuildContext&, std::string&) { return true; }
 

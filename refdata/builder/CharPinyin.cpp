@@ -1,0 +1,136 @@
+#include "CharPinyin.h"
+
+#include <algorithm>
+#include <map>
+
+#include "CharSources.h"
+#include "db/Gbk.h"
+
+namespace lumo::refdb {
+namespace {
+
+// Base letter of each vowel or nasal that Unihan writes with a tone mark.
+const std::map<char32_t, char>& ToneBases() {
+    static const std::map<char32_t, char> bases = [] {
+        std::map<char32_t, char> m;
+        auto add = [&m](std::string_view marked, char base) {
+            for (char32_t cp : DecodeUtf8(marked)) m[cp] = base;
+        };
+        add("āáǎà", 'a');
+        add("ēéěèêế", 'e');
+        add("īíǐì", 'i');
+        add("ōóǒò", 'o');
+        add("ūúǔù", 'u');
+        add("ǖǘǚǜü", 'v');
+        add("ńňǹ", 'n');
+        add("ḿ", 'm');
+        return m;
+    }();
+    return bases;
+}
+
+bool IsCombiningMark(char32_t cp) { return cp >= 0x300 && cp <= 0x36F; }
+
+// GBK holds the pinyin letters with the four tones but not the rare ê with a tone or a
+// combining grave on m; those lose the mark, keeping the letter.
+std::string GbkSafe(std::string_view toned) {
+    std::string out;
+    for (char32_t cp : DecodeUtf8(toned)) {
+        if (IsCombiningMark(cp)) continue;
+        std::string one = EncodeUtf8(cp);
+        if (IsGbkEncodable(one)) {
+            out += one;
+        } else {
+            auto it = ToneBases().find(cp);
+            out += it == ToneBases().end() ? std::string() : std::string(1, it->second == 'v' ? 'u' : it->second);
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos) end = text.size();
+        if (end > start) words.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
+}
+
+// "168.020:jiàng 298.090:qiáng" or "20999.150:qiáng,qiǎng": the readings after each colon.
+std::vector<std::string> DictionaryReadings(const std::string& field) {
+    std::vector<std::string> readings;
+    for (const std::string& word : Words(field)) {
+        std::size_t colon = word.find(':');
+        std::string list = colon == std::string::npos ? word : word.substr(colon + 1);
+        std::size_t start = 0;
+        while (start <= list.size()) {
+            std::size_t comma = list.find(',', start);
+            if (comma == std::string::npos) comma = list.size();
+            std::string reading = list.substr(start, comma - start);
+            reading.erase(std::remove(reading.begin(), reading.end(), '*'), reading.end());
+            if (!reading.empty()) readings.push_back(reading);
+            start = comma + 1;
+        }
+    }
+    return readings;
+}
+
+}  // namespace
+
+std::vector<std::string> ReadingsOf(const UnihanEntry& entry) {
+    std::vector<std::string> readings;
+    auto add = [&readings](const std::string& toned) {
+        std::string safe = GbkSafe(toned);
+        if (!safe.empty() && std::find(readings.begin(), readings.end(), safe) == readings.end())
+            readings.push_back(safe);
+    };
+    std::vector<std::string> mandarin = Words(entry.mandarin);
+    std::vector<std::string> others = DictionaryReadings(entry.tghz2013);
+    for (const std::string& r : DictionaryReadings(entry.xhc1983)) others.push_back(r);
+    if (others.empty()) {
+        others = DictionaryReadings(entry.hanyuPinyin);
+        if (others.size() > 3) others.resize(3);
+    }
+    // kMandarin gives the most frequent reading, which for a few characters is a neutral tone
+    // (子 zi as a suffix); a name uses the full reading, so a toned one goes first.
+    const bool neutral = !mandarin.empty() && PlainPinyin(mandarin.front()) == mandarin.front();
+    if (!mandarin.empty() && !(neutral && !others.empty())) add(mandarin.front());
+    for (const std::string& r : others) add(r);
+    if (!mandarin.empty()) add(mandarin.front());
+    return readings;
+}
+
+std::string PlainPinyin(std::string_view toned) {
+    std::string plain;
+    for (char32_t cp : DecodeUtf8(toned)) {
+        if (cp < 0x80) {
+            if (cp >= 'A' && cp <= 'Z') cp += 'a' - 'A';
+            if (cp >= 'a' && cp <= 'z') plain += static_cast<char>(cp);
+            continue;
+        }
+        auto it = ToneBases().find(cp);
+        if (it != ToneBases().end()) plain += it->second;
+    }
+    return plain;
+}
+
+void SplitSyllable(const std::string& plain, std::string& initial, std::string& final) {
+    static const char* const kInitials[] = {"zh", "ch", "sh", "b", "p", "m", "f", "d", "t", "n", "l", "g",
+                                            "k",  "h",  "j",  "q", "x", "r", "z", "c", "s", "y", "w"};
+    initial.clear();
+    for (const char* i : kInitials) {
+        std::string candidate(i);
+        // "m", "n" and "ng" alone are syllables (呣 嗯) with no vowel; they keep their letter as final.
+        if (plain.rfind(candidate, 0) == 0 && plain.size() > candidate.size() && plain != "ng") {
+            initial = candidate;
+            break;
+        }
+    }
+    final = plain.substr(initial.size());
+}
+
+}  // namespace lumo::refdb

@@ -1,0 +1,303 @@
+// LM_CNWord: one row for every GB2312 character and for every character of the naming pools, the
+// classic name lists and the family-name table. Facts come from Unihan and OpenCC, the rules of
+// name numerology from refdata/kangxi/ and refdata/elements/, the explanations from our own texts
+// (refdata/chars/) and from cnchar-data.
+#include <opencc/opencc.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <set>
+
+#include "CharExplanations.h"
+#include "CharPinyin.h"
+#include "CharRules.h"
+#include "CharSources.h"
+#include "RefBuilder.h"
+#include "UnihanData.h"
+#include "db/Gbk.h"
+#include "db/ReferenceSchema.h"
+#include "generation/NameLists.h"
+#include "generation/NamePools.h"
+#include "numerology/Characters.h"
+
+namespace lumo::refdb {
+namespace {
+
+constexpr const char* kOpenccConfig = "/usr/share/opencc/s2t.json";
+
+class SimplifiedToTraditional {
+public:
+    SimplifiedToTraditional() : od_(opencc_open(kOpenccConfig)) {}
+    ~SimplifiedToTraditional() {
+        if (ok()) opencc_close(od_);
+    }
+    SimplifiedToTraditional(const SimplifiedToTraditional&) = delete;
+    SimplifiedToTraditional& operator=(const SimplifiedToTraditional&) = delete;
+
+    bool ok() const { return od_ != reinterpret_cast<opencc_t>(-1) && od_ != nullptr; }
+
+    // OpenCC's traditional form of one character, or 0 when it does not answer one character.
+    char32_t Convert(const std::string& character) const {
+        char* out = opencc_convert_utf8(od_, character.c_str(), character.size());
+        if (!out) return 0;
+        char32_t cp = SingleCodePoint(out);
+        opencc_convert_utf8_free(out);
+        return cp;
+    }
+
+private:
+    opencc_t od_;
+};
+
+// GB2312's 6,763 characters: rows 16 to 87 of the code table, in GBK code order. Row 55 ends
+// five places early.
+std::vector<std::string> Gb2312Characters() {
+    std::vector<std::string> characters;
+    for (int lead = 0xB0; lead <= 0xF7; ++lead) {
+        for (int trail = 0xA1; trail <= 0xFE; ++trail) {
+            if (lead == 0xD7 && trail >= 0xFA) continue;
+            characters.push_back(GbkToUtf8(std::string{static_cast<char>(lead), static_cast<char>(trail)}));
+        }
+    }
+    return characters;
+}
+
+int GbkCode(const std::string& utf8) {
+    std::string gbk = Utf8ToGbk(utf8);
+    if (gbk.size() != 2) return 0;
+    return (static_cast<unsigned char>(gbk[0]) << 8) | static_cast<unsigned char>(gbk[1]);
+}
+
+// A two-byte GBK character that is a CJK ideograph (not punctuation or a symbol).
+bool IsIdeograph(const std::string& gbk) {
+    if (gbk.size() != 2 || static_cast<unsigned char>(gbk[0]) < 0x81) return false;
+    char32_t cp = SingleCodePoint(GbkToUtf8(gbk));
+    return (cp >= 0x4E00 && cp <= 0x9FFF) || (cp >= 0x3400 && cp <= 0x4DBF) || (cp >= 0xF900 && cp <= 0xFAFF);
+}
+
+void AddCharacters(const std::string& gbkText, std::set<std::string>& into) {
+    for (const std::string& c : SplitCharacters(gbkText))
+        if (IsIdeograph(c)) into.insert(GbkToUtf8(c));
+}
+
+// The family names are another step's source; only their characters matter here.
+std::set<std::string> SurnameCharacters(const std::filesystem::path& file) {
+    std::set<std::string> characters;
+    std::ifstream in(file, std::ios::binary);
+    std::string line;
+    bool header = true;
+    while (std::getline(in, line)) {
+        if (header) {
+            header = false;
+            continue;
+        }
+        AddCharacters(Utf8ToGbk(line.substr(0, line.find('\t'))), characters);
+    }
+    return characters;
+}
+
+// Every character a user meets in the naming modes, as UTF-8.
+std::set<std::string> NamingCharacters(const std::filesystem::path& sourceDir) {
+    std::set<std::string> characters = SurnameCharacters(sourceDir / "text" / "surnames.tsv");
+    for (const std::string* pool : {&MaleNamePool(), &FemaleNamePool(), &MaleClassicPool(), &FemaleClassicPool(),
+                                    &MaleGivenNameList(), &FemaleGivenNameList()})
+        AddCharacters(*pool, characters);
+    return characters;
+}
+
+// 基本解释 written by us, by character. Later files do not replace an earlier file's entry.
+bool ReadBasicTexts(const std::filesystem::path& dir, std::map<std::string, std::string>& texts, std::string& error) {
+    for (const char* name : {"basic_a.tsv", "basic_b.tsv", "basic_surnames.tsv", "basic_extra.tsv"}) {
+        const std::filesystem::path file = dir / "chars" / name;
+        TsvTable table;
+        // The family-name texts arrive with the family-name table.
+        if (!ReadTsv(file, {"字", "基本解释"}, table, error, std::string(name) == "basic_surnames.tsv")) return false;
+        std::set<std::string> seen;
+        for (std::size_t r = 0; r < table.rows.size(); ++r) {
+            const std::string& c = table.rows[r][0];
+            const std::string& text = table.rows[r][1];
+            if (!SingleCodePoint(c) || text.empty() || !seen.insert(c).second) {
+                error = Where(file, table.lines[r]) + "expected one character (once in the file) and its explanation";
+                return false;
+            }
+            if (!IsGbkEncodable(text)) {
+                error = Where(file, table.lines[r]) + "the explanation holds a character GBK cannot encode";
+                return false;
+            }
+            texts.emplace(c, text);
+        }
+    }
+    return true;
+}
+
+// Unihan's English gloss with the few Latin letters GBK lacks written without their accents.
+std::string GbkSafeGloss(const std::string& gloss) {
+    static const std::map<char32_t, std::string> kFold = [] {
+        std::map<char32_t, std::string> m;
+        auto add = [&m](std::u32string_view accented, const char* plain) {
+            for (char32_t c : accented) m[c] = plain;
+        };
+        add(U"ÀÁÂÃÄÅĀĂĄàáâãäåāăą", "a");
+        add(U"ÇĆČçćč", "c");
+        add(U"ÈÉÊËĒĖĘĚèéêëēėęěẽ", "e");
+        add(U"ÌÍÎÏĪìíîïīǐ", "i");
+        add(U"ÑŃŇñńň", "n");
+        add(U"ÒÓÔÕÖØŌòóôõöøōǒ", "o");
+        add(U"ÙÚÛÜŪŮùúûüūůǔǖǘǚǜ", "u");
+        add(U"Ýýÿŷỳỹȳẏẙ", "y");
+        add(U"ŠŚšś", "s");
+        add(U"ŽŹŻžźż", "z");
+        add(U"ḤḥḌḍṬṭṢṣṆṇṂṃḶḷṚṛ", "");
+        m[U'ß'] = "ss";
+        m[U'‘'] = m[U'’'] = "'";
+        m[U'“'] = m[U'”'] = "\"";
+        return m;
+    }();
+    std::string out;
+    for (char32_t c : DecodeUtf8(gloss)) {
+        std::string one = EncodeUtf8(c);
+        if (IsGbkEncodable(one)) {
+            out += one;
+            continue;
+        }
+        auto it = kFold.find(c);
+        out += it != kFold.end() ? it->second : std::string();
+    }
+    return out;
+}
+
+std::string EnglishGloss(const UnihanEntry* entry, const std::vector<std::string>& readings) {
+    std::string gloss = entry ? GbkSafeGloss(entry->definition) : std::string();
+    if (!gloss.empty()) return "英文释义：" + gloss;
+    return readings.empty() ? std::string("生僻字，常用字书未见释义。")
+                            : "生僻字，读 " + readings.front() + "，常用字书未见释义。";
+}
+
+struct Tally {
+    std::map<Origin, int> kangxi, element;
+    int ours = 0, detailWithWords = 0, traditionalKept = 0;
+    std::vector<std::string> withoutOurText;
+};
+
+struct Sources {
+    const Unihan& unihan;
+    const CharRules& rules;
+    const Explanations& explanations;
+    const SimplifiedToTraditional& opencc;
+    const std::map<std::string, std::string>& basicTexts;
+    const std::set<std::string>& naming;
+};
+
+bool WriteCharacter(SqliteDatabase& db, const Sources& src, int id, const std::string& c, Tally& tally,
+                    std::string& error) {
+    const char32_t cp = SingleCodePoint(c);
+    const UnihanEntry* entry = src.unihan.Find(cp);
+    const int simplifiedStrokes = src.unihan.TotalStrokes(cp);
+    if (!entry || simplifiedStrokes == 0) {
+        error = "Unihan has no stroke count for " + c;
+        return false;
+    }
+    const std::vector<std::string> readings = ReadingsOf(*entry);
+    std::string pinyin2;
+    for (const std::string& r : readings) pinyin2 += (pinyin2.empty() ? "" : ",") + r;
+    const std::string pinyin1 = readings.empty() ? std::string() : PlainPinyin(readings.front());
+    std::string initial, final;
+    SplitSyllable(pinyin1, initial, final);
+
+    TraditionalForm traditional = src.rules.Traditional(src.unihan, cp, src.opencc.Convert(c));
+    ++tally.kangxi[traditional.origin];
+    Origin elementOrigin{};
+    const std::string element =
+        src.rules.Element(src.unihan, cp, SingleCodePoint(traditional.form), initial, &elementOrigin);
+    ++tally.element[elementOrigin];
+    if (!IsGbkEncodable(traditional.form)) {
+        // Counted by its real traditional form, shown by the one GBK can hold.
+        traditional.form = c;
+        ++tally.traditionalKept;
+    }
+
+    std::string basic;
+    auto ours = src.basicTexts.find(c);
+    if (ours != src.basicTexts.end()) {
+        basic = ours->second;
+        ++tally.ours;
+    } else {
+        basic = EnglishGloss(entry, readings);
+        if (src.naming.count(c)) tally.withoutOurText.push_back(c);
+    }
+    const std::string detail = src.explanations.Detail(c, readings);
+    if (detail.find("常用词语") != std::string::npos) ++tally.detailWithWords;
+
+    InsertRow(db, Utf8ToGbk("LM_CNWord"),
+              {SqlParam::Integer(id), SqlParam::Integer(GbkCode(c)), Utf8Param(c), Utf8Param(c),
+               Utf8Param(traditional.form), SqlParam::Integer(simplifiedStrokes),
+               SqlParam::Integer(traditional.strokes), Utf8Param(pinyin1), Utf8Param(pinyin2), Utf8Param(initial),
+               Utf8Param(final), Utf8Param(src.rules.RadicalOf(src.unihan, cp)), Utf8Param(element), Utf8Param(""),
+               Utf8Param(basic), Utf8Param(detail)});
+    return true;
+}
+
+int Count(const std::map<Origin, int>& counts, Origin o) {
+    auto it = counts.find(o);
+    return it == counts.end() ? 0 : it->second;
+}
+
+void Report(const Tally& t, std::size_t rows, std::size_t gb2312) {
+    std::cout << "lumo-refdb: LM_CNWord " << rows << " rows (" << gb2312 << " GB2312, " << rows - gb2312
+              << " more from the pools, lists and family names); Kangxi counts: " << Count(t.kangxi, Origin::Override)
+              << " reviewed overrides, " << Count(t.kangxi, Origin::Radical) << " by kRSKangXi, "
+              << Count(t.kangxi, Origin::Fallback) << " by fallback; elements: " << Count(t.element, Origin::Override)
+              << " reviewed, " << Count(t.element, Origin::Radical) << " by radical, " << Count(t.element, Origin::Sound)
+              << " by sound; " << t.ours << " explanations of ours; " << t.detailWithWords << " with common words\n";
+    if (t.traditionalKept)
+        std::cout << "lumo-refdb: " << t.traditionalKept << " traditional forms outside GBK shown as the character\n";
+    if (!t.withoutOurText.empty()) {
+        std::cerr << "lumo-refdb: warning: naming characters without an explanation of ours "
+                     "(add them to refdata/chars/basic_extra.tsv): ";
+        for (const std::string& c : t.withoutOurText) std::cerr << c;
+        std::cerr << "\n";
+    }
+}
+
+}  // namespace
+
+bool BuildCharacters(SqliteDatabase& db, const BuildContext& ctx, std::string& error) {
+    Unihan unihan;
+    CharRules rules;
+    Explanations explanations;
+    std::map<std::string, std::string> basicTexts;
+    if (!unihan.Load(ctx.unihanDir, error) || !rules.Load(ctx.sourceDir, error) ||
+        !explanations.Load(ctx.nodeModules, Explanations::kJiebaDictionary, error) ||
+        !ReadBasicTexts(ctx.sourceDir, basicTexts, error))
+        return false;
+    SimplifiedToTraditional opencc;
+    if (!opencc.ok()) {
+        error = std::string("cannot open OpenCC's ") + kOpenccConfig + " (Debian packages opencc, libopencc-dev)";
+        return false;
+    }
+
+    const std::vector<std::string> gb2312 = Gb2312Characters();
+    const std::set<std::string> naming = NamingCharacters(ctx.sourceDir);
+    std::vector<std::string> characters = gb2312;
+    const std::set<std::string> inGb2312(gb2312.begin(), gb2312.end());
+    std::vector<std::string> more;
+    for (const std::string& c : naming)
+        if (!inGb2312.count(c)) more.push_back(c);
+    std::sort(more.begin(), more.end(), [](const std::string& a, const std::string& b) { return GbkCode(a) < GbkCode(b); });
+    characters.insert(characters.end(), more.begin(), more.end());
+
+    Sources src{unihan, rules, explanations, opencc, basicTexts, naming};
+    Tally tally;
+    for (std::size_t i = 0; i < characters.size(); ++i)
+        if (!WriteCharacter(db, src, static_cast<int>(i) + 1, characters[i], tally, error)) return false;
+    if (static_cast<std::size_t>(CountRows(db, Utf8ToGbk("LM_CNWord"))) != characters.size()) {
+        error = "LM_CNWord: not every row was written";
+        return false;
+    }
+    Report(tally, characters.size(), gb2312.size());
+    return true;
+}
+
+}  // namespace lumo::refdb

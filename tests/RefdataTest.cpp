@@ -1,0 +1,269 @@
+// Checks the reference database that lumo-refdb built into the program's data folder: its shape
+// against the shared table layouts, and the facts and rules the character table must carry.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+
+#include "support/Fixture.h"
+#include "db/Gbk.h"
+#include "db/ReferenceSchema.h"
+#include "generation/NameLists.h"
+#include "generation/NamePools.h"
+#include "numerology/CharInfo.h"
+#include "numerology/Characters.h"
+
+namespace lumo {
+namespace {
+
+const char* const kDatabase = LUMO_DATA_DIR "/namedata.db";
+
+class Refdata : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        db_ = new SqliteDatabase;
+        ASSERT_TRUE(std::ifstream(kDatabase).good()) << kDatabase << " is missing: build the target refdata";
+        ASSERT_TRUE(db_->Open(kDatabase));
+    }
+    static void TearDownTestSuite() {
+        delete db_;
+        db_ = nullptr;
+    }
+
+    // All rows of a query, each as its columns' texts (UTF-8).
+    static std::vector<std::vector<std::string>> Rows(const std::string& sqlUtf8, int columns) {
+        std::vector<std::vector<std::string>> rows;
+        Statement st = db_->Query(Utf8ToGbk(sqlUtf8));
+        EXPECT_NE(st, nullptr) << sqlUtf8;
+        if (!st) return rows;
+        // Query stands on the first row already. Every query here starts with a column that is never
+        // empty, so an empty first column means there was no row.
+        for (bool more = !db_->ColumnText(st, 0).empty(); more; more = db_->NextRow(st)) {
+            std::vector<std::string> row;
+            for (int i = 0; i < columns; ++i) row.push_back(GbkToUtf8(db_->ColumnText(st, i)));
+            rows.push_back(std::move(row));
+        }
+        db_->Finalize(st);
+        return rows;
+    }
+
+    static CharInfo Lookup(const std::string& utf8) { return LookupCharInfo(*db_, Utf8ToGbk(utf8)); }
+
+    static SqliteDatabase* db_;
+};
+
+SqliteDatabase* Refdata::db_ = nullptr;
+
+std::string TypeOf(const ColumnDef& c) {
+    return std::string(c.type == kInteger ? "Integer" : "VarChar") + "(" + std::to_string(c.size) + ")";
+}
+
+TEST_F(Refdata, HoldsExactlyTheNineTablesColumnForColumn) {
+    std::set<std::string> expectedNames;
+    for (const TableLayout& t : ReferenceTables()) {
+        const std::string name = GbkToUtf8(t.name);
+        expectedNames.insert(name);
+        auto columns = Rows("select name, type from pragma_table_info('" + name + "') order by cid", 2);
+        ASSERT_EQ(columns.size(), t.columns.size()) << name;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            EXPECT_EQ(columns[i][0], GbkToUtf8(t.columns[i].name)) << name << " column " << i;
+            EXPECT_EQ(columns[i][1], TypeOf(t.columns[i])) << name << " column " << i;
+        }
+    }
+    std::set<std::string> actualNames;
+    for (const auto& row : Rows("select name from sqlite_master where type='table'", 1)) actualNames.insert(row[0]);
+    EXPECT_EQ(actualNames, expectedNames);
+}
+
+// Kangxi counts as published for naming (family names and common given-name characters), and
+// the numerals by value. The traditional form that the count belongs to is given where it differs.
+TEST_F(Refdata, KangxiCountsAgreeWithPublishedNamingCounts) {
+    struct Published {
+        const char* hanzi;
+        int strokes;
+    } const table[] = {
+        {"涛", 18}, {"李", 7},  {"张", 11}, {"王", 4},  {"刘", 15}, {"陈", 16}, {"杨", 13}, {"黄", 12}, {"赵", 14},
+        {"吴", 7},  {"周", 8},  {"徐", 10}, {"孙", 10}, {"马", 10}, {"朱", 6},  {"胡", 11}, {"林", 8},  {"何", 7},
+        {"郭", 15}, {"海", 11}, {"浩", 11}, {"泽", 17}, {"鑫", 24}, {"磊", 15}, {"博", 12}, {"宇", 6},  {"轩", 10},
+        {"子", 3},  {"涵", 12}, {"梓", 11}, {"晨", 11}, {"欣", 8},  {"怡", 9},  {"思", 9},  {"雨", 8},  {"佳", 8},
+        {"诗", 13}, {"琪", 13}, {"婷", 12}, {"华", 14}, {"明", 8},  {"伟", 11}, {"强", 12}, {"丽", 19}, {"芳", 10},
+        {"敏", 11}, {"静", 16}, {"军", 9},  {"杰", 12}, {"峰", 10}, {"龙", 16}, {"凤", 14}, {"于", 3},  {"余", 7},
+        {"范", 11}, {"钟", 17}, {"一", 1},  {"二", 2},  {"三", 3},  {"四", 4},  {"五", 5},  {"六", 6},  {"七", 7},
+        {"八", 8},  {"九", 9},  {"十", 10}, {"郑", 19}, {"冯", 12}, {"蒋", 17}, {"沈", 8},  {"韩", 17}, {"秦", 10},
+        {"许", 11}, {"吕", 7},  {"施", 9},  {"孔", 4},  {"曹", 11}, {"严", 20}, {"金", 8},  {"魏", 18}, {"陶", 16},
+        {"姜", 9},  {"谢", 17}, {"邹", 17}, {"苏", 22}, {"潘", 16}, {"彭", 12}, {"鲁", 15}, {"韦", 9},  {"唐", 10},
+        {"罗", 20}, {"毕", 11}, {"郝", 14}, {"安", 6},  {"常", 11}, {"乐", 15}, {"傅", 12}, {"齐", 14}, {"康", 11},
+        {"顾", 21}, {"孟", 8},  {"萧", 18}, {"叶", 15}, {"邓", 19}, {"梁", 11}, {"宋", 7},  {"丁", 2},  {"文", 4},
+        {"志", 7},  {"国", 11}, {"建", 9},  {"东", 8},  {"红", 9},  {"玲", 10}, {"燕", 16}, {"霞", 17}, {"萍", 14},
+        {"娟", 10}, {"英", 11}, {"慧", 15}, {"俊", 9},  {"鹏", 19}, {"飞", 9},  {"刚", 10}, {"斌", 11}, {"勇", 9},
+        {"超", 12}, {"波", 9},  {"辉", 15}, {"健", 11}, {"洋", 10}, {"瑞", 14}, {"嘉", 14}, {"睿", 14}, {"晓", 16},
+        {"雪", 11}, {"婉", 11}, {"雅", 12}, {"琳", 13}, {"颖", 16}, {"鸿", 17}, {"天", 4},  {"昊", 8},  {"航", 10},
+        {"晗", 11}, {"然", 12}, {"瑶", 15}, {"萱", 15}, {"蕾", 19}, {"菲", 14}, {"悦", 11}, {"诚", 14}, {"豪", 14},
+        {"翔", 12}, {"阳", 17}, {"亮", 9},  {"平", 5},  {"郁", 13}, {"党", 10}, {"涂", 11}, {"游", 13}, {"岳", 8},
+    };
+    static_assert(std::size(table) >= 50);
+    int agree = 0;
+    for (const Published& p : table) {
+        CharInfo info = Lookup(p.hanzi);
+        EXPECT_EQ(info.kangxiStrokes, p.strokes) << p.hanzi << " (" << GbkToUtf8(info.traditional) << ")";
+        agree += info.kangxiStrokes == p.strokes;
+    }
+    EXPECT_EQ(agree, static_cast<int>(std::size(table)));
+}
+
+TEST_F(Refdata, TheRadicalRuleUsesTheFullFormAndTheKangxiGrouping) {
+    // 氵4 扌4 忄4 艹6 阝左8 阝右7 王(玉)5 礻5 衤6 月(肉)6 辶7 犭4 纟6 钅8 讠7; 廴3.
+    struct Case {
+        const char* hanzi;
+        const char* traditional;
+        int strokes;
+    } const cases[] = {
+        {"江", "江", 7},  {"扬", "揚", 13}, {"怡", "怡", 9},  {"芝", "芝", 10}, {"阳", "陽", 17}, {"郑", "鄭", 19},
+        {"玲", "玲", 10}, {"祥", "祥", 11}, {"裕", "裕", 13}, {"朋", "朋", 8},  {"育", "育", 10}, {"远", "遠", 17},
+        {"猛", "猛", 12}, {"纪", "紀", 9},  {"铭", "銘", 14}, {"语", "語", 14}, {"建", "建", 9},  {"延", "延", 7},
+    };
+    for (const Case& c : cases) {
+        CharInfo info = Lookup(c.hanzi);
+        EXPECT_EQ(GbkToUtf8(info.traditional), c.traditional) << c.hanzi;
+        EXPECT_EQ(info.kangxiStrokes, c.strokes) << c.hanzi;
+    }
+}
+
+TEST_F(Refdata, ShowsTheTraditionalFormCountsAndElementOfTao) {
+    CharInfo tao = Lookup("涛");
+    EXPECT_EQ(GbkToUtf8(tao.traditional), "濤");
+    EXPECT_EQ(tao.simplifiedStrokes, 10);
+    EXPECT_EQ(tao.kangxiStrokes, 18);
+    EXPECT_EQ(GbkToUtf8(tao.element), "水");
+    EXPECT_EQ(GbkToUtf8(tao.pinyin), "tāo");
+    EXPECT_EQ(GbkToUtf8(tao.radical), "水");
+    EXPECT_FALSE(tao.basic.empty());
+    EXPECT_NE(GbkToUtf8(tao.detail).find("tāo"), std::string::npos);
+}
+
+// Every character of the naming pools and the classic name lists counts, and carries an
+// explanation written by us rather than the English gloss.
+TEST_F(Refdata, ListsEveryCharacterOfThePoolsAndClassicLists) {
+    struct Source {
+        const char* name;
+        const std::string& text;
+    } const sources[] = {
+        {"MaleNamePool", MaleNamePool()},         {"FemaleNamePool", FemaleNamePool()},
+        {"MaleClassicPool", MaleClassicPool()},   {"FemaleClassicPool", FemaleClassicPool()},
+        {"MaleGivenNameList", MaleGivenNameList()}, {"FemaleGivenNameList", FemaleGivenNameList()},
+    };
+    for (const Source& s : sources) {
+        int checked = 0;
+        for (const std::string& c : SplitCharacters(s.text)) {
+            if (c.size() != 2) continue;  // the lists' separating commas
+            CharInfo info = LookupCharInfo(*db_, c);
+            EXPECT_TRUE(IsListed(info)) << s.name << ": " << GbkToUtf8(c);
+            EXPECT_EQ(GbkToUtf8(info.basic).rfind("英文释义", 0), std::string::npos) << s.name << ": " << GbkToUtf8(c);
+            ++checked;
+        }
+        EXPECT_GT(checked, 0) << s.name;
+    }
+}
+
+TEST_F(Refdata, ListsEveryFamilyNameCharacterWithAnExplanationOfOurs) {
+    std::ifstream in(LUMO_SOURCE_DIR "/refdata/text/surnames.tsv");
+    ASSERT_TRUE(in.good());
+    std::string line;
+    std::getline(in, line);  // header
+    int checked = 0;
+    while (std::getline(in, line)) {
+        for (const std::string& c : SplitCharacters(Utf8ToGbk(line.substr(0, line.find('\t'))))) {
+            CharInfo info = LookupCharInfo(*db_, c);
+            EXPECT_TRUE(IsListed(info)) << GbkToUtf8(c);
+            EXPECT_EQ(GbkToUtf8(info.basic).rfind("英文释义", 0), std::string::npos) << GbkToUtf8(c);
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 100);
+}
+
+TEST_F(Refdata, ListsAllGb2312Characters) {
+    int listed = 0;
+    for (int lead = 0xB0; lead <= 0xF7; ++lead) {
+        for (int trail = 0xA1; trail <= 0xFE; ++trail) {
+            if (lead == 0xD7 && trail >= 0xFA) continue;
+            std::string c{static_cast<char>(lead), static_cast<char>(trail)};
+            CharInfo info = LookupCharInfo(*db_, c);
+            EXPECT_TRUE(IsListed(info)) << GbkToUtf8(c);
+            listed += IsListed(info);
+        }
+    }
+    EXPECT_EQ(listed, 6763);
+}
+
+TEST_F(Refdata, EveryCharacterRowIsComplete) {
+    const std::set<std::string> elements(test::ElementsUtf8().begin(), test::ElementsUtf8().end());
+    auto rows = Rows("select 汉字, 简体, 五行属性, 拼音1, 声母, 韵母, 简体笔画数, 繁体笔画数, 部首, code from LM_CNWord", 10);
+    ASSERT_GT(rows.size(), 6763u);
+    std::set<std::string> seen;
+    for (const auto& r : rows) {
+        EXPECT_TRUE(seen.insert(r[0]).second) << "twice: " << r[0];
+        EXPECT_EQ(r[1], r[0]);
+        EXPECT_TRUE(elements.count(r[2])) << r[0] << " element " << r[2];
+        EXPECT_FALSE(r[3].empty()) << r[0];
+        EXPECT_EQ(r[3].find_first_not_of("abcdefghijklmnopqrstuvwxyz"), std::string::npos) << r[0] << " " << r[3];
+        EXPECT_EQ(r[4] + r[5], r[3]) << r[0];
+        EXPECT_GT(std::stoi(r[6]), 0) << r[0];
+        EXPECT_GT(std::stoi(r[7]), 0) << r[0];
+        EXPECT_FALSE(r[8].empty()) << r[0];
+        std::string gbk = Utf8ToGbk(r[0]);
+        EXPECT_EQ(std::stoi(r[9]), (static_cast<unsigned char>(gbk[0]) << 8) | static_cast<unsigned char>(gbk[1]))
+            << r[0];
+    }
+}
+
+// Every stored text must survive the program's GBK conversion unchanged.
+TEST_F(Refdata, EveryCharacterTextIsGbkEncodable) {
+    auto rows = Rows("select 汉字, hex(繁体), hex(拼音2), hex(部首), hex(基本解释), hex(详细解释) from LM_CNWord", 6);
+    auto unhex = [](const std::string& hex) {
+        std::string bytes;
+        for (std::size_t i = 0; i + 1 < hex.size(); i += 2) bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+        return bytes;
+    };
+    for (const auto& r : rows) {
+        for (int i = 1; i < 6; ++i) {
+            std::string text = unhex(r[i]);
+            EXPECT_FALSE(text.empty()) << r[0] << " column " << i;
+            EXPECT_TRUE(IsGbkEncodable(text)) << r[0] << ": " << text;
+        }
+        EXPECT_LE(unhex(r[5]).size(), 700u * 3) << r[0];
+    }
+}
+
+TEST_F(Refdata, HoldsTheEightyOneNumbers) {
+    auto rows = Rows("select Id, 吉凶, 解释一, 数理暗示 from LM_八一灵动数 order by Id", 4);
+    ASSERT_EQ(rows.size(), 81u);
+    const std::set<std::string> ratings = {"大吉", "吉", "中", "凶", "大凶"};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i][0], std::to_string(i + 1));
+        EXPECT_TRUE(ratings.count(rows[i][1])) << rows[i][0] << ": " << rows[i][1];
+        EXPECT_FALSE(rows[i][2].empty()) << rows[i][0];
+        EXPECT_FALSE(rows[i][3].empty()) << rows[i][0];
+    }
+}
+
+TEST_F(Refdata, HoldsEveryThreeTalentKeyOnce) {
+    auto rows = Rows("select Id, 三才, 吉凶, 总论 from LM_三才配置 order by Id", 4);
+    ASSERT_EQ(rows.size(), 125u);
+    const std::set<std::string> ratings = {"大吉", "吉", "中", "凶", "大凶"};
+    std::set<std::string> keys;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i][0], std::to_string(i + 1));
+        keys.insert(rows[i][1]);
+        EXPECT_TRUE(ratings.count(rows[i][2])) << rows[i][1] << ": " << rows[i][2];
+        EXPECT_FALSE(rows[i][3].empty()) << rows[i][1];
+    }
+    std::set<std::string> all;
+    for (const auto& a : test::ElementsUtf8())
+        for (const auto& b : test::ElementsUtf8())
+            for (const auto& c : test::ElementsUtf8()) all.insert(a + b + c);
+    EXPECT_EQ(keys, all);
+}
+
+}  // namespace
+}  // namespace lumo

@@ -22,7 +22,7 @@ public:
 
     static constexpr std::size_t kMaxLength = 700;
     // A word needs at least this jieba frequency to count as common.
-    static constexpr long kCommonWord = 20;
+    static constexpr long kCommonWord = 5;
     static constexpr std::size_t kMaxWords = 5;
 
 private:

@@ -79,28 +79,49 @@ std::vector<std::string> DictionaryReadings(const std::string& field) {
     return readings;
 }
 
+bool IsNeutral(const std::string& reading) { return PlainPinyin(reading) == reading; }
+
+// Unihan's kMandarin names the most customary reading, but in a few characters that reading does
+// not suit a name: a neutral tone (子 zi, 卜 bo) or a reading the 2013 standard no longer lists
+// (罗 luō). Then the full reading with the same letters, kMandarin's second value or the
+// standard's own reading comes first.
+std::string FirstReading(const std::vector<std::string>& mandarin, const std::vector<std::string>& standard,
+                         const std::vector<std::string>& all) {
+    std::string first = mandarin.empty() ? (all.empty() ? std::string() : all.front()) : mandarin.front();
+    if (first.empty()) return first;
+    if (IsNeutral(first)) {
+        for (const std::string& r : all)
+            if (!IsNeutral(r) && PlainPinyin(r) == first) return r;
+        if (mandarin.size() > 1 && !IsNeutral(mandarin[1])) return mandarin[1];
+        return first;
+    }
+    if (!standard.empty() && std::find(standard.begin(), standard.end(), first) == standard.end()) return standard.front();
+    return first;
+}
+
 }  // namespace
 
 std::vector<std::string> ReadingsOf(const UnihanEntry& entry) {
+    const std::vector<std::string> mandarin = Words(entry.mandarin);
+    const std::vector<std::string> standard = DictionaryReadings(entry.tghz2013);
+    // kMandarin's second value is the Taiwan reading; the other readings are the mainland
+    // dictionaries'.
+    std::vector<std::string> all(mandarin.begin(), mandarin.begin() + (mandarin.empty() ? 0 : 1));
+    for (const std::string& r : standard) all.push_back(r);
+    for (const std::string& r : DictionaryReadings(entry.xhc1983)) all.push_back(r);
+    if (all.size() <= 1) {
+        std::vector<std::string> old = DictionaryReadings(entry.hanyuPinyin);
+        if (old.size() > 3) old.resize(3);
+        all.insert(all.end(), old.begin(), old.end());
+    }
     std::vector<std::string> readings;
     auto add = [&readings](const std::string& toned) {
         std::string safe = GbkSafe(toned);
         if (!safe.empty() && std::find(readings.begin(), readings.end(), safe) == readings.end())
             readings.push_back(safe);
     };
-    std::vector<std::string> mandarin = Words(entry.mandarin);
-    std::vector<std::string> others = DictionaryReadings(entry.tghz2013);
-    for (const std::string& r : DictionaryReadings(entry.xhc1983)) others.push_back(r);
-    if (others.empty()) {
-        others = DictionaryReadings(entry.hanyuPinyin);
-        if (others.size() > 3) others.resize(3);
-    }
-    // kMandarin gives the most frequent reading, which for a few characters is a neutral tone
-    // (子 zi as a suffix); a name uses the full reading, so a toned one goes first.
-    const bool neutral = !mandarin.empty() && PlainPinyin(mandarin.front()) == mandarin.front();
-    if (!mandarin.empty() && !(neutral && !others.empty())) add(mandarin.front());
-    for (const std::string& r : others) add(r);
-    if (!mandarin.empty()) add(mandarin.front());
+    add(FirstReading(mandarin, standard, all));
+    for (const std::string& r : all) add(r);
     return readings;
 }
 

@@ -150,6 +150,7 @@ std::string GbkSafeGloss(const std::string& gloss) {
         add(U"ŠŚšś", "s");
         add(U"ŽŹŻžźż", "z");
         add(U"ḤḥḌḍṬṭṢṣṆṇṂṃḶḷṚṛ", "");
+        for (char32_t d = 0; d < 10; ++d) m[U'\u2080' + d] = std::string(1, static_cast<char>('0' + d));  // C₄H₄O
         m[U'ß'] = "ss";
         m[U'‘'] = m[U'’'] = "'";
         m[U'“'] = m[U'”'] = "\"";
@@ -165,6 +166,8 @@ std::string GbkSafeGloss(const std::string& gloss) {
         auto it = kFold.find(c);
         out += it != kFold.end() ? it->second : std::string();
     }
+    // A dropped character (a rare ideograph quoted after its code point) leaves "U+410D , meaning".
+    for (std::size_t at; (at = out.find(" ,")) != std::string::npos;) out.erase(at, 1);
     return out;
 }
 

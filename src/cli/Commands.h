@@ -6,5 +6,6 @@ namespace lumo::cli {
 
 int RunScore(int argc, char** argv, int first);
 int RunChar(int argc, char** argv, int first);
+int RunChart(int argc, char** argv, int first);
 
 }  // namespace lumo::cli

@@ -16,6 +16,7 @@ struct Command {
 const Command kCommands[] = {
     {"score", lumo::cli::RunScore, "[--db PATH] score FAMILY GIVEN [--json]"},
     {"char", lumo::cli::RunChar, "[--db PATH] char X [--json]"},
+    {"chart", lumo::cli::RunChart, "chart YEAR MONTH DAY HOUR"},
 };
 
 int Usage() {

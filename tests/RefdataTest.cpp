@@ -5,13 +5,13 @@
 #include <fstream>
 #include <set>
 
-#include "support/Fixture.h"
 #include "db/Gbk.h"
 #include "db/ReferenceSchema.h"
 #include "generation/NameLists.h"
 #include "generation/NamePools.h"
 #include "numerology/CharInfo.h"
 #include "numerology/Characters.h"
+#include "support/Fixture.h"
 
 namespace lumo {
 namespace {
@@ -19,10 +19,11 @@ namespace {
 const char* const kDatabase = LUMO_DATA_DIR "/namedata.db";
 
 class Refdata : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         db_ = new SqliteDatabase;
-        ASSERT_TRUE(std::ifstream(kDatabase).good()) << kDatabase << " is missing: build the target refdata";
+        ASSERT_TRUE(std::ifstream(kDatabase).good())
+            << kDatabase << " is missing: build the target refdata";
         ASSERT_TRUE(db_->Open(kDatabase));
     }
     static void TearDownTestSuite() {
@@ -36,8 +37,8 @@ protected:
         Statement st = db_->Query(Utf8ToGbk(sqlUtf8));
         EXPECT_NE(st, nullptr) << sqlUtf8;
         if (!st) return rows;
-        // Query stands on the first row already. Every query here starts with a column that is never
-        // empty, so an empty first column means there was no row.
+        // Query stands on the first row already. Every query here starts with a column that is
+        // never empty, so an empty first column means there was no row.
         for (bool more = !db_->ColumnText(st, 0).empty(); more; more = db_->NextRow(st)) {
             std::vector<std::string> row;
             for (int i = 0; i < columns; ++i) row.push_back(GbkToUtf8(db_->ColumnText(st, i)));
@@ -47,7 +48,9 @@ protected:
         return rows;
     }
 
-    static CharInfo Lookup(const std::string& utf8) { return LookupCharInfo(*db_, Utf8ToGbk(utf8)); }
+    static CharInfo Lookup(const std::string& utf8) {
+        return LookupCharInfo(*db_, Utf8ToGbk(utf8));
+    }
 
     static SqliteDatabase* db_;
 };
@@ -55,7 +58,8 @@ protected:
 SqliteDatabase* Refdata::db_ = nullptr;
 
 std::string TypeOf(const ColumnDef& c) {
-    return std::string(c.type == kInteger ? "Integer" : "VarChar") + "(" + std::to_string(c.size) + ")";
+    return std::string(c.type == kInteger ? "Integer" : "VarChar") + "(" + std::to_string(c.size) +
+           ")";
 }
 
 TEST_F(Refdata, HoldsExactlyTheNineTablesColumnForColumn) {
@@ -63,7 +67,8 @@ TEST_F(Refdata, HoldsExactlyTheNineTablesColumnForColumn) {
     for (const TableLayout& t : ReferenceTables()) {
         const std::string name = GbkToUtf8(t.name);
         expectedNames.insert(name);
-        auto columns = Rows("select name, type from pragma_table_info('" + name + "') order by cid", 2);
+        auto columns =
+            Rows("select name, type from pragma_table_info('" + name + "') order by cid", 2);
         ASSERT_EQ(columns.size(), t.columns.size()) << name;
         for (std::size_t i = 0; i < columns.size(); ++i) {
             EXPECT_EQ(columns[i][0], GbkToUtf8(t.columns[i].name)) << name << " column " << i;
@@ -71,7 +76,8 @@ TEST_F(Refdata, HoldsExactlyTheNineTablesColumnForColumn) {
         }
     }
     std::set<std::string> actualNames;
-    for (const auto& row : Rows("select name from sqlite_master where type='table'", 1)) actualNames.insert(row[0]);
+    for (const auto& row : Rows("select name from sqlite_master where type='table'", 1))
+        actualNames.insert(row[0]);
     EXPECT_EQ(actualNames, expectedNames);
 }
 
@@ -82,30 +88,37 @@ TEST_F(Refdata, KangxiCountsAgreeWithPublishedNamingCounts) {
         const char* hanzi;
         int strokes;
     } const table[] = {
-        {"涛", 18}, {"李", 7},  {"张", 11}, {"王", 4},  {"刘", 15}, {"陈", 16}, {"杨", 13}, {"黄", 12}, {"赵", 14},
-        {"吴", 7},  {"周", 8},  {"徐", 10}, {"孙", 10}, {"马", 10}, {"朱", 6},  {"胡", 11}, {"林", 8},  {"何", 7},
-        {"郭", 15}, {"海", 11}, {"浩", 11}, {"泽", 17}, {"鑫", 24}, {"磊", 15}, {"博", 12}, {"宇", 6},  {"轩", 10},
-        {"子", 3},  {"涵", 12}, {"梓", 11}, {"晨", 11}, {"欣", 8},  {"怡", 9},  {"思", 9},  {"雨", 8},  {"佳", 8},
-        {"诗", 13}, {"琪", 13}, {"婷", 12}, {"华", 14}, {"明", 8},  {"伟", 11}, {"强", 12}, {"丽", 19}, {"芳", 10},
-        {"敏", 11}, {"静", 16}, {"军", 9},  {"杰", 12}, {"峰", 10}, {"龙", 16}, {"凤", 14}, {"于", 3},  {"余", 7},
-        {"范", 11}, {"钟", 17}, {"一", 1},  {"二", 2},  {"三", 3},  {"四", 4},  {"五", 5},  {"六", 6},  {"七", 7},
-        {"八", 8},  {"九", 9},  {"十", 10}, {"郑", 19}, {"冯", 12}, {"蒋", 17}, {"沈", 8},  {"韩", 17}, {"秦", 10},
-        {"许", 11}, {"吕", 7},  {"施", 9},  {"孔", 4},  {"曹", 11}, {"严", 20}, {"金", 8},  {"魏", 18}, {"陶", 16},
-        {"姜", 9},  {"谢", 17}, {"邹", 17}, {"苏", 22}, {"潘", 16}, {"彭", 12}, {"鲁", 15}, {"韦", 9},  {"唐", 10},
-        {"罗", 20}, {"毕", 11}, {"郝", 14}, {"安", 6},  {"常", 11}, {"乐", 15}, {"傅", 12}, {"齐", 14}, {"康", 11},
-        {"顾", 21}, {"孟", 8},  {"萧", 18}, {"叶", 15}, {"邓", 19}, {"梁", 11}, {"宋", 7},  {"丁", 2},  {"文", 4},
-        {"志", 7},  {"国", 11}, {"建", 9},  {"东", 8},  {"红", 9},  {"玲", 10}, {"燕", 16}, {"霞", 17}, {"萍", 14},
-        {"娟", 10}, {"英", 11}, {"慧", 15}, {"俊", 9},  {"鹏", 19}, {"飞", 9},  {"刚", 10}, {"斌", 11}, {"勇", 9},
-        {"超", 12}, {"波", 9},  {"辉", 15}, {"健", 11}, {"洋", 10}, {"瑞", 14}, {"嘉", 14}, {"睿", 14}, {"晓", 16},
-        {"雪", 11}, {"婉", 11}, {"雅", 12}, {"琳", 13}, {"颖", 16}, {"鸿", 17}, {"天", 4},  {"昊", 8},  {"航", 10},
-        {"晗", 11}, {"然", 12}, {"瑶", 15}, {"萱", 15}, {"蕾", 19}, {"菲", 14}, {"悦", 11}, {"诚", 14}, {"豪", 14},
-        {"翔", 12}, {"阳", 17}, {"亮", 9},  {"平", 5},  {"郁", 13}, {"党", 10}, {"涂", 11}, {"游", 13}, {"岳", 8},
+        {"涛", 18}, {"李", 7},  {"张", 11}, {"王", 4},  {"刘", 15}, {"陈", 16}, {"杨", 13},
+        {"黄", 12}, {"赵", 14}, {"吴", 7},  {"周", 8},  {"徐", 10}, {"孙", 10}, {"马", 10},
+        {"朱", 6},  {"胡", 11}, {"林", 8},  {"何", 7},  {"郭", 15}, {"海", 11}, {"浩", 11},
+        {"泽", 17}, {"鑫", 24}, {"磊", 15}, {"博", 12}, {"宇", 6},  {"轩", 10}, {"子", 3},
+        {"涵", 12}, {"梓", 11}, {"晨", 11}, {"欣", 8},  {"怡", 9},  {"思", 9},  {"雨", 8},
+        {"佳", 8},  {"诗", 13}, {"琪", 13}, {"婷", 12}, {"华", 14}, {"明", 8},  {"伟", 11},
+        {"强", 12}, {"丽", 19}, {"芳", 10}, {"敏", 11}, {"静", 16}, {"军", 9},  {"杰", 12},
+        {"峰", 10}, {"龙", 16}, {"凤", 14}, {"于", 3},  {"余", 7},  {"范", 11}, {"钟", 17},
+        {"一", 1},  {"二", 2},  {"三", 3},  {"四", 4},  {"五", 5},  {"六", 6},  {"七", 7},
+        {"八", 8},  {"九", 9},  {"十", 10}, {"郑", 19}, {"冯", 12}, {"蒋", 17}, {"沈", 8},
+        {"韩", 17}, {"秦", 10}, {"许", 11}, {"吕", 7},  {"施", 9},  {"孔", 4},  {"曹", 11},
+        {"严", 20}, {"金", 8},  {"魏", 18}, {"陶", 16}, {"姜", 9},  {"谢", 17}, {"邹", 17},
+        {"苏", 22}, {"潘", 16}, {"彭", 12}, {"鲁", 15}, {"韦", 9},  {"唐", 10}, {"罗", 20},
+        {"毕", 11}, {"郝", 14}, {"安", 6},  {"常", 11}, {"乐", 15}, {"傅", 12}, {"齐", 14},
+        {"康", 11}, {"顾", 21}, {"孟", 8},  {"萧", 18}, {"叶", 15}, {"邓", 19}, {"梁", 11},
+        {"宋", 7},  {"丁", 2},  {"文", 4},  {"志", 7},  {"国", 11}, {"建", 9},  {"东", 8},
+        {"红", 9},  {"玲", 10}, {"燕", 16}, {"霞", 17}, {"萍", 14}, {"娟", 10}, {"英", 11},
+        {"慧", 15}, {"俊", 9},  {"鹏", 19}, {"飞", 9},  {"刚", 10}, {"斌", 11}, {"勇", 9},
+        {"超", 12}, {"波", 9},  {"辉", 15}, {"健", 11}, {"洋", 10}, {"瑞", 14}, {"嘉", 14},
+        {"睿", 14}, {"晓", 16}, {"雪", 11}, {"婉", 11}, {"雅", 12}, {"琳", 13}, {"颖", 16},
+        {"鸿", 17}, {"天", 4},  {"昊", 8},  {"航", 10}, {"晗", 11}, {"然", 12}, {"瑶", 15},
+        {"萱", 15}, {"蕾", 19}, {"菲", 14}, {"悦", 11}, {"诚", 14}, {"豪", 14}, {"翔", 12},
+        {"阳", 17}, {"亮", 9},  {"平", 5},  {"郁", 13}, {"党", 10}, {"涂", 11}, {"游", 13},
+        {"岳", 8},
     };
     static_assert(std::size(table) >= 50);
     int agree = 0;
     for (const Published& p : table) {
         CharInfo info = Lookup(p.hanzi);
-        EXPECT_EQ(info.kangxiStrokes, p.strokes) << p.hanzi << " (" << GbkToUtf8(info.traditional) << ")";
+        EXPECT_EQ(info.kangxiStrokes, p.strokes)
+            << p.hanzi << " (" << GbkToUtf8(info.traditional) << ")";
         agree += info.kangxiStrokes == p.strokes;
     }
     EXPECT_EQ(agree, static_cast<int>(std::size(table)));
@@ -118,9 +131,10 @@ TEST_F(Refdata, TheRadicalRuleUsesTheFullFormAndTheKangxiGrouping) {
         const char* traditional;
         int strokes;
     } const cases[] = {
-        {"江", "江", 7},  {"扬", "揚", 13}, {"怡", "怡", 9},  {"芝", "芝", 10}, {"阳", "陽", 17}, {"郑", "鄭", 19},
-        {"玲", "玲", 10}, {"祥", "祥", 11}, {"裕", "裕", 13}, {"朋", "朋", 8},  {"育", "育", 10}, {"远", "遠", 17},
-        {"猛", "猛", 12}, {"纪", "紀", 9},  {"铭", "銘", 14}, {"语", "語", 14}, {"建", "建", 9},  {"延", "延", 7},
+        {"江", "江", 7},  {"扬", "揚", 13}, {"怡", "怡", 9},  {"芝", "芝", 10}, {"阳", "陽", 17},
+        {"郑", "鄭", 19}, {"玲", "玲", 10}, {"祥", "祥", 11}, {"裕", "裕", 13}, {"朋", "朋", 8},
+        {"育", "育", 10}, {"远", "遠", 17}, {"猛", "猛", 12}, {"纪", "紀", 9},  {"铭", "銘", 14},
+        {"语", "語", 14}, {"建", "建", 9},  {"延", "延", 7},
     };
     for (const Case& c : cases) {
         CharInfo info = Lookup(c.hanzi);
@@ -148,8 +162,8 @@ TEST_F(Refdata, ListsEveryCharacterOfThePoolsAndClassicLists) {
         const char* name;
         const std::string& text;
     } const sources[] = {
-        {"MaleNamePool", MaleNamePool()},         {"FemaleNamePool", FemaleNamePool()},
-        {"MaleClassicPool", MaleClassicPool()},   {"FemaleClassicPool", FemaleClassicPool()},
+        {"MaleNamePool", MaleNamePool()},           {"FemaleNamePool", FemaleNamePool()},
+        {"MaleClassicPool", MaleClassicPool()},     {"FemaleClassicPool", FemaleClassicPool()},
         {"MaleGivenNameList", MaleGivenNameList()}, {"FemaleGivenNameList", FemaleGivenNameList()},
     };
     for (const Source& s : sources) {
@@ -158,7 +172,8 @@ TEST_F(Refdata, ListsEveryCharacterOfThePoolsAndClassicLists) {
             if (c.size() != 2) continue;  // the lists' separating commas
             CharInfo info = LookupCharInfo(*db_, c);
             EXPECT_TRUE(IsListed(info)) << s.name << ": " << GbkToUtf8(c);
-            EXPECT_EQ(GbkToUtf8(info.basic).rfind("英文释义", 0), std::string::npos) << s.name << ": " << GbkToUtf8(c);
+            EXPECT_EQ(GbkToUtf8(info.basic).rfind("英文释义", 0), std::string::npos)
+                << s.name << ": " << GbkToUtf8(c);
             ++checked;
         }
         EXPECT_GT(checked, 0) << s.name;
@@ -175,7 +190,8 @@ TEST_F(Refdata, ListsEveryFamilyNameCharacterWithAnExplanationOfOurs) {
         for (const std::string& c : SplitCharacters(Utf8ToGbk(line.substr(0, line.find('\t'))))) {
             CharInfo info = LookupCharInfo(*db_, c);
             EXPECT_TRUE(IsListed(info)) << GbkToUtf8(c);
-            EXPECT_EQ(GbkToUtf8(info.basic).rfind("英文释义", 0), std::string::npos) << GbkToUtf8(c);
+            EXPECT_EQ(GbkToUtf8(info.basic).rfind("英文释义", 0), std::string::npos)
+                << GbkToUtf8(c);
             ++checked;
         }
     }
@@ -198,7 +214,10 @@ TEST_F(Refdata, ListsAllGb2312Characters) {
 
 TEST_F(Refdata, EveryCharacterRowIsComplete) {
     const std::set<std::string> elements(test::ElementsUtf8().begin(), test::ElementsUtf8().end());
-    auto rows = Rows("select 汉字, 简体, 五行属性, 拼音1, 声母, 韵母, 简体笔画数, 繁体笔画数, 部首, code from LM_CNWord", 10);
+    auto rows = Rows(
+        "select 汉字, 简体, 五行属性, 拼音1, 声母, 韵母, 简体笔画数, 繁体笔画数, 部首, code from "
+        "LM_CNWord",
+        10);
     ASSERT_GT(rows.size(), 6763u);
     std::set<std::string> seen;
     for (const auto& r : rows) {
@@ -206,23 +225,29 @@ TEST_F(Refdata, EveryCharacterRowIsComplete) {
         EXPECT_EQ(r[1], r[0]);
         EXPECT_TRUE(elements.count(r[2])) << r[0] << " element " << r[2];
         EXPECT_FALSE(r[3].empty()) << r[0];
-        EXPECT_EQ(r[3].find_first_not_of("abcdefghijklmnopqrstuvwxyz"), std::string::npos) << r[0] << " " << r[3];
+        EXPECT_EQ(r[3].find_first_not_of("abcdefghijklmnopqrstuvwxyz"), std::string::npos)
+            << r[0] << " " << r[3];
         EXPECT_EQ(r[4] + r[5], r[3]) << r[0];
         EXPECT_GT(std::stoi(r[6]), 0) << r[0];
         EXPECT_GT(std::stoi(r[7]), 0) << r[0];
         EXPECT_FALSE(r[8].empty()) << r[0];
         std::string gbk = Utf8ToGbk(r[0]);
-        EXPECT_EQ(std::stoi(r[9]), (static_cast<unsigned char>(gbk[0]) << 8) | static_cast<unsigned char>(gbk[1]))
+        EXPECT_EQ(std::stoi(r[9]),
+                  (static_cast<unsigned char>(gbk[0]) << 8) | static_cast<unsigned char>(gbk[1]))
             << r[0];
     }
 }
 
 // Every stored text must survive the program's GBK conversion unchanged.
 TEST_F(Refdata, EveryCharacterTextIsGbkEncodable) {
-    auto rows = Rows("select 汉字, hex(繁体), hex(拼音2), hex(部首), hex(基本解释), hex(详细解释) from LM_CNWord", 6);
+    auto rows = Rows(
+        "select 汉字, hex(繁体), hex(拼音2), hex(部首), hex(基本解释), hex(详细解释) from "
+        "LM_CNWord",
+        6);
     auto unhex = [](const std::string& hex) {
         std::string bytes;
-        for (std::size_t i = 0; i + 1 < hex.size(); i += 2) bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+        for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+            bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
         return bytes;
     };
     for (const auto& r : rows) {

@@ -14,7 +14,7 @@ using Pairs = std::vector<std::pair<std::string, std::string>>;
 
 // cnchar-data's explanation files are one flat JSON object of word → meaning strings.
 class FlatJson {
-public:
+  public:
     explicit FlatJson(std::string_view text) : s_(text) {}
 
     bool Parse(Pairs& out) {
@@ -37,9 +37,11 @@ public:
         }
     }
 
-private:
+  private:
     void Skip() {
-        while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\r' || s_[i_] == '\t')) ++i_;
+        while (i_ < s_.size() &&
+               (s_[i_] == ' ' || s_[i_] == '\n' || s_[i_] == '\r' || s_[i_] == '\t'))
+            ++i_;
     }
     bool Eat(char c) {
         if (i_ < s_.size() && s_[i_] == c) {
@@ -54,10 +56,14 @@ private:
         for (int k = 0; k < 4; ++k) {
             char c = s_[i_++];
             v <<= 4;
-            if (c >= '0' && c <= '9') v |= static_cast<char32_t>(c - '0');
-            else if (c >= 'a' && c <= 'f') v |= static_cast<char32_t>(c - 'a' + 10);
-            else if (c >= 'A' && c <= 'F') v |= static_cast<char32_t>(c - 'A' + 10);
-            else return false;
+            if (c >= '0' && c <= '9')
+                v |= static_cast<char32_t>(c - '0');
+            else if (c >= 'a' && c <= 'f')
+                v |= static_cast<char32_t>(c - 'a' + 10);
+            else if (c >= 'A' && c <= 'F')
+                v |= static_cast<char32_t>(c - 'A' + 10);
+            else
+                return false;
         }
         return true;
     }
@@ -73,14 +79,24 @@ private:
             if (i_ >= s_.size()) return false;
             char e = s_[i_++];
             switch (e) {
-                case 'n': out += '\n'; break;
-                case 't': out += '\t'; break;
-                case 'r': out += '\r'; break;
-                case 'b': case 'f': out += ' '; break;
+                case 'n':
+                    out += '\n';
+                    break;
+                case 't':
+                    out += '\t';
+                    break;
+                case 'r':
+                    out += '\r';
+                    break;
+                case 'b':
+                case 'f':
+                    out += ' ';
+                    break;
                 case 'u': {
                     char32_t cp = 0;
                     if (!Hex4(cp)) return false;
-                    if (cp >= 0xD800 && cp <= 0xDBFF && i_ + 1 < s_.size() && s_[i_] == '\\' && s_[i_ + 1] == 'u') {
+                    if (cp >= 0xD800 && cp <= 0xDBFF && i_ + 1 < s_.size() && s_[i_] == '\\' &&
+                        s_[i_ + 1] == 'u') {
                         i_ += 2;
                         char32_t low = 0;
                         if (!Hex4(low)) return false;
@@ -89,7 +105,9 @@ private:
                     out += EncodeUtf8(cp);
                     break;
                 }
-                default: out += e; break;
+                default:
+                    out += e;
+                    break;
             }
         }
         return false;
@@ -135,8 +153,9 @@ std::vector<std::u32string> Senses(const std::u32string& text) {
 bool IsGarbled(const std::u32string& s) {
     int open = 0, close = 0;
     for (char32_t c : s) {
-        if ((c < 0x80 && c != U' ' && !(c >= U'0' && c <= U'9')) || c == U'？' || c == U'～' || c == U'◇' ||
-            c == U'〗' || c == U'〖' || c == 0xFFFD || (c >= 0x2500 && c <= 0x257F) || (c >= 0xE000 && c <= 0xF8FF))
+        if ((c < 0x80 && c != U' ' && !(c >= U'0' && c <= U'9')) || c == U'？' || c == U'～' ||
+            c == U'◇' || c == U'〗' || c == U'〖' || c == 0xFFFD || (c >= 0x2500 && c <= 0x257F) ||
+            (c >= 0xE000 && c <= 0xF8FF))
             return true;
         if (c == U'“') ++open;
         if (c == U'”') ++close;
@@ -150,7 +169,9 @@ std::u32string FirstSentence(std::u32string s) {
     std::size_t stop = s.find(U'。');
     if (stop != std::u32string::npos) s.resize(stop);
     Trim(s);
-    while (!s.empty() && (s.back() == U'；' || s.back() == U'，' || s.back() == U'、' || s.back() == U'：')) s.pop_back();
+    while (!s.empty() &&
+           (s.back() == U'；' || s.back() == U'，' || s.back() == U'、' || s.back() == U'：'))
+        s.pop_back();
     return s;
 }
 
@@ -160,8 +181,10 @@ bool RunsInText(const std::u32string& word, const std::u32string& meaning) {
     if (meaning.find(word) != std::u32string::npos) return true;
     if (word.find(meaning[0], 1) != std::u32string::npos) return true;
     if (word.size() >= 3 && meaning[0] == word[0]) return true;  // 博览群书: "博广泛"
-    for (std::size_t i = meaning.find(U'；'); i != std::u32string::npos; i = meaning.find(U'；', i + 1))
-        if (i + 1 < meaning.size() && word.find(meaning[i + 1]) != std::u32string::npos) return true;
+    for (std::size_t i = meaning.find(U'；'); i != std::u32string::npos;
+         i = meaning.find(U'；', i + 1))
+        if (i + 1 < meaning.size() && word.find(meaning[i + 1]) != std::u32string::npos)
+            return true;
     return false;
 }
 
@@ -187,7 +210,8 @@ std::string CleanMeaning(const std::string& word, const std::string& meaning) {
     }
     // Meanings with examples ("…｜…") run the first example into the text; none of them is used.
     if (text.find(U'｜') != std::u32string::npos) return {};
-    static const std::u32string_view kVariantNotes[] = {U"亦作", U"也作", U"又作", U"一作", U"又称", U"也称", U"亦称", U"也叫", U"又叫"};
+    static const std::u32string_view kVariantNotes[] = {U"亦作", U"也作", U"又作", U"一作", U"又称",
+                                                        U"也称", U"亦称", U"也叫", U"又叫"};
     constexpr std::size_t kMaxMeaning = 50;
     std::u32string kept;
     int senses = 0;
@@ -208,7 +232,8 @@ std::string CleanMeaning(const std::string& word, const std::string& meaning) {
         }
         if (sense.empty() || StartsWith(sense, U"见“") || StartsWith(sense, U"同“")) continue;
         std::u32string first = FirstSentence(sense);
-        if (first.size() < 2 || first.size() > 40 || RunsInText(w, first) || IsGarbled(first)) continue;
+        if (first.size() < 2 || first.size() > 40 || RunsInText(w, first) || IsGarbled(first))
+            continue;
         // Old dictionaries list the oldest sense first; a second sense usually brings today's.
         if (!kept.empty() && kept.size() + first.size() > kMaxMeaning) break;
         kept += (kept.empty() ? U"" : U"；") + first;
@@ -219,8 +244,8 @@ std::string CleanMeaning(const std::string& word, const std::string& meaning) {
 
 }  // namespace
 
-bool Explanations::Load(const std::filesystem::path& nodeModules, const std::filesystem::path& frequencies,
-                        std::string& error) {
+bool Explanations::Load(const std::filesystem::path& nodeModules,
+                        const std::filesystem::path& frequencies, std::string& error) {
     explanationDir_ = nodeModules / "cnchar-data" / "explanation";
     if (!std::filesystem::is_directory(explanationDir_)) {
         error = explanationDir_.string() + " is missing (run scripts/setup: npm ci in refdata/)";
@@ -228,7 +253,8 @@ bool Explanations::Load(const std::filesystem::path& nodeModules, const std::fil
     }
     std::ifstream in(frequencies);
     if (!in) {
-        error = "cannot read the word frequencies " + frequencies.string() + " (Debian package python3-jieba)";
+        error = "cannot read the word frequencies " + frequencies.string() +
+                " (Debian package python3-jieba)";
         return false;
     }
     std::string word, tag, line;
@@ -237,7 +263,9 @@ bool Explanations::Load(const std::filesystem::path& nodeModules, const std::fil
         std::istringstream fields(line);
         if (!(fields >> word >> count >> tag)) continue;
         // Names of people, places and organisations say nothing about the character's meaning.
-        if (tag == "nr" || tag == "nrt" || tag == "nrfg" || tag == "ns" || tag == "nt" || tag == "nz") continue;
+        if (tag == "nr" || tag == "nrt" || tag == "nrfg" || tag == "ns" || tag == "nt" ||
+            tag == "nz")
+            continue;
         frequencies_[word] = count;
     }
     if (frequencies_.empty()) {
@@ -247,7 +275,8 @@ bool Explanations::Load(const std::filesystem::path& nodeModules, const std::fil
     return true;
 }
 
-std::string Explanations::Detail(const std::string& character, const std::vector<std::string>& readings) const {
+std::string Explanations::Detail(const std::string& character,
+                                 const std::vector<std::string>& readings) const {
     std::string text;
     if (readings.size() > 1) {
         text = "多音字，读 " + readings[0] + "，又读 ";
@@ -278,7 +307,8 @@ std::string Explanations::Detail(const std::string& character, const std::vector
     for (const auto& [word, meaning] : pairs) {
         std::u32string w = DecodeUtf8(word);
         if (w.size() < 2 || w.size() > 4 || w[0] != head || !IsGbkEncodable(word)) continue;
-        if (std::any_of(w.begin() + 1, w.end(), [](char32_t c) { return kShunned.find(c) != std::u32string::npos; }))
+        if (std::any_of(w.begin() + 1, w.end(),
+                        [](char32_t c) { return kShunned.find(c) != std::u32string::npos; }))
             continue;
         auto f = frequencies_.find(word);
         if (f == frequencies_.end() || f->second < kCommonWord) continue;

@@ -12,20 +12,22 @@
 namespace lumo::refdb {
 
 class Explanations {
-public:
+  public:
     static constexpr const char* kJiebaDictionary = "/usr/lib/python3/dist-packages/jieba/dict.txt";
 
-    bool Load(const std::filesystem::path& nodeModules, const std::filesystem::path& frequencies, std::string& error);
+    bool Load(const std::filesystem::path& nodeModules, const std::filesystem::path& frequencies,
+              std::string& error);
 
     // UTF-8, GBK-encodable, at most kMaxLength characters.
-    std::string Detail(const std::string& character, const std::vector<std::string>& readings) const;
+    std::string Detail(const std::string& character,
+                       const std::vector<std::string>& readings) const;
 
     static constexpr std::size_t kMaxLength = 700;
     // A word needs at least this jieba frequency to count as common.
     static constexpr long kCommonWord = 5;
     static constexpr std::size_t kMaxWords = 5;
 
-private:
+  private:
     std::filesystem::path explanationDir_;
     std::unordered_map<std::string, long> frequencies_;
 };

@@ -42,7 +42,8 @@ std::string GbkSafe(std::string_view toned) {
             out += one;
         } else {
             auto it = ToneBases().find(cp);
-            out += it == ToneBases().end() ? std::string() : std::string(1, it->second == 'v' ? 'u' : it->second);
+            out += it == ToneBases().end() ? std::string()
+                                           : std::string(1, it->second == 'v' ? 'u' : it->second);
         }
     }
     return out;
@@ -85,9 +86,11 @@ bool IsNeutral(const std::string& reading) { return PlainPinyin(reading) == read
 // not suit a name: a neutral tone (子 zi, 卜 bo) or a reading the 2013 standard no longer lists
 // (罗 luō). Then the full reading with the same letters, kMandarin's second value or the
 // standard's own reading comes first.
-std::string FirstReading(const std::vector<std::string>& mandarin, const std::vector<std::string>& standard,
+std::string FirstReading(const std::vector<std::string>& mandarin,
+                         const std::vector<std::string>& standard,
                          const std::vector<std::string>& all) {
-    std::string first = mandarin.empty() ? (all.empty() ? std::string() : all.front()) : mandarin.front();
+    std::string first =
+        mandarin.empty() ? (all.empty() ? std::string() : all.front()) : mandarin.front();
     if (first.empty()) return first;
     if (IsNeutral(first)) {
         for (const std::string& r : all)
@@ -95,7 +98,8 @@ std::string FirstReading(const std::vector<std::string>& mandarin, const std::ve
         if (mandarin.size() > 1 && !IsNeutral(mandarin[1])) return mandarin[1];
         return first;
     }
-    if (!standard.empty() && std::find(standard.begin(), standard.end(), first) == standard.end()) return standard.front();
+    if (!standard.empty() && std::find(standard.begin(), standard.end(), first) == standard.end())
+        return standard.front();
     return first;
 }
 
@@ -140,12 +144,14 @@ std::string PlainPinyin(std::string_view toned) {
 }
 
 void SplitSyllable(const std::string& plain, std::string& initial, std::string& final) {
-    static const char* const kInitials[] = {"zh", "ch", "sh", "b", "p", "m", "f", "d", "t", "n", "l", "g",
-                                            "k",  "h",  "j",  "q", "x", "r", "z", "c", "s", "y", "w"};
+    static const char* const kInitials[] = {"zh", "ch", "sh", "b", "p", "m", "f", "d",
+                                            "t",  "n",  "l",  "g", "k", "h", "j", "q",
+                                            "x",  "r",  "z",  "c", "s", "y", "w"};
     initial.clear();
     for (const char* i : kInitials) {
         std::string candidate(i);
-        // "m", "n" and "ng" alone are syllables (呣 嗯) with no vowel; they keep their letter as final.
+        // "m", "n" and "ng" alone are syllables (呣 嗯) with no vowel; they keep their letter as
+        // final.
         if (plain.rfind(candidate, 0) == 0 && plain.size() > candidate.size() && plain != "ng") {
             initial = candidate;
             break;

@@ -22,14 +22,15 @@ bool CharRules::Load(const std::filesystem::path& dir, std::string& error) {
     std::filesystem::path file = dir / "kangxi" / "radicals.tsv";
     if (!ReadTsv(file, {"部首号", "部首", "笔画", "常见变形"}, table, error)) return false;
     if (table.rows.size() != 214) {
-        error = file.string() + ": the Kangxi dictionary has 214 radicals, found " + std::to_string(table.rows.size());
+        error = file.string() + ": the Kangxi dictionary has 214 radicals, found " +
+                std::to_string(table.rows.size());
         return false;
     }
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const auto& row = table.rows[r];
         int number = 0, strokes = 0;
-        if (!ParseInt(row[0], number) || number != static_cast<int>(r) + 1 || !ParseInt(row[2], strokes) ||
-            strokes < 1 || strokes > 17 || !SingleCodePoint(row[1])) {
+        if (!ParseInt(row[0], number) || number != static_cast<int>(r) + 1 ||
+            !ParseInt(row[2], strokes) || strokes < 1 || strokes > 17 || !SingleCodePoint(row[1])) {
             error = Where(file, table.lines[r]) + "expected radical " + std::to_string(r + 1) +
                     " with its character and a stroke count from 1 to 17";
             return false;
@@ -44,9 +45,11 @@ bool CharRules::Load(const std::filesystem::path& dir, std::string& error) {
         const auto& row = table.rows[r];
         KangxiOverride o{row[1], 0};
         char32_t cp = SingleCodePoint(row[0]);
-        if (!cp || !SingleCodePoint(row[1]) || (!row[2].empty() && (!ParseInt(row[2], o.strokes) || o.strokes < 1)) ||
+        if (!cp || !SingleCodePoint(row[1]) ||
+            (!row[2].empty() && (!ParseInt(row[2], o.strokes) || o.strokes < 1)) ||
             !kangxiOverrides_.emplace(cp, o).second) {
-            error = Where(file, table.lines[r]) + "expected one character (once), its traditional form and a count";
+            error = Where(file, table.lines[r]) +
+                    "expected one character (once), its traditional form and a count";
             return false;
         }
     }
@@ -56,10 +59,12 @@ bool CharRules::Load(const std::filesystem::path& dir, std::string& error) {
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const auto& row = table.rows[r];
         int number = 0;
-        if (!ParseInt(row[0], number) || number < 1 || number > 214 || row[1] != radicalNames_[number] ||
-            !IsElement(row[2]) || !radicalElements_[number].empty()) {
-            error = Where(file, table.lines[r]) + "expected a radical number (once), its character as in "
-                                                  "kangxi/radicals.tsv and one of 金木水火土";
+        if (!ParseInt(row[0], number) || number < 1 || number > 214 ||
+            row[1] != radicalNames_[number] || !IsElement(row[2]) ||
+            !radicalElements_[number].empty()) {
+            error = Where(file, table.lines[r]) +
+                    "expected a radical number (once), its character as in "
+                    "kangxi/radicals.tsv and one of 金木水火土";
             return false;
         }
         radicalElements_[number] = row[2];
@@ -70,7 +75,8 @@ bool CharRules::Load(const std::filesystem::path& dir, std::string& error) {
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const auto& row = table.rows[r];
         if (!IsElement(row[1]) || !soundElements_.emplace(row[0], row[1]).second) {
-            error = Where(file, table.lines[r]) + "expected an initial (once) and one of 金木水火土";
+            error =
+                Where(file, table.lines[r]) + "expected an initial (once) and one of 金木水火土";
             return false;
         }
     }
@@ -84,8 +90,10 @@ bool CharRules::Load(const std::filesystem::path& dir, std::string& error) {
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const auto& row = table.rows[r];
         char32_t cp = SingleCodePoint(row[0]);
-        if (!cp || !IsElement(row[1]) || row[2].empty() || !elementOverrides_.emplace(cp, row[1]).second) {
-            error = Where(file, table.lines[r]) + "expected one character (once), one of 金木水火土 and a reason";
+        if (!cp || !IsElement(row[1]) || row[2].empty() ||
+            !elementOverrides_.emplace(cp, row[1]).second) {
+            error = Where(file, table.lines[r]) +
+                    "expected one character (once), one of 金木水火土 and a reason";
             return false;
         }
     }
@@ -123,8 +131,8 @@ TraditionalForm CharRules::Traditional(const Unihan& unihan, char32_t cp, char32
     return t;
 }
 
-std::string CharRules::Element(const Unihan& unihan, char32_t cp, char32_t traditional, const std::string& initial,
-                               Origin* origin) const {
+std::string CharRules::Element(const Unihan& unihan, char32_t cp, char32_t traditional,
+                               const std::string& initial, Origin* origin) const {
     auto set = [origin](Origin o) {
         if (origin) *origin = o;
     };

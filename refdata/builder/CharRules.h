@@ -22,7 +22,7 @@ struct TraditionalForm {
 };
 
 class CharRules {
-public:
+  public:
     bool Load(const std::filesystem::path& sourceDir, std::string& error);
 
     // The Kangxi radical (its full form, 水 for 氵) of a character, UTF-8; empty when unknown.
@@ -38,10 +38,10 @@ public:
 
     // The element: reviewed override, else the meaning group of the traditional form's radical,
     // else that of the character's own radical, else the five sounds by the initial.
-    std::string Element(const Unihan& unihan, char32_t cp, char32_t traditional, const std::string& initial,
-                        Origin* origin = nullptr) const;
+    std::string Element(const Unihan& unihan, char32_t cp, char32_t traditional,
+                        const std::string& initial, Origin* origin = nullptr) const;
 
-private:
+  private:
     struct KangxiOverride {
         std::string form;
         int strokes = 0;  // 0: count the form by the rule

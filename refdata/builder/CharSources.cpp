@@ -11,7 +11,8 @@ std::vector<std::string> SplitTabs(const std::string& line) {
     std::size_t start = 0;
     while (true) {
         std::size_t tab = line.find('\t', start);
-        cells.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
+        cells.push_back(
+            line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
         if (tab == std::string::npos) break;
         start = tab + 1;
     }
@@ -30,8 +31,8 @@ std::string Where(const std::filesystem::path& file, int line) {
     return file.filename().string() + ":" + std::to_string(line) + ": ";
 }
 
-bool ReadTsv(const std::filesystem::path& file, const std::vector<std::string>& header, TsvTable& table,
-             std::string& error, bool missingIsEmpty) {
+bool ReadTsv(const std::filesystem::path& file, const std::vector<std::string>& header,
+             TsvTable& table, std::string& error, bool missingIsEmpty) {
     table = {};
     std::ifstream in(file, std::ios::binary);
     if (!in) {
@@ -45,7 +46,8 @@ bool ReadTsv(const std::filesystem::path& file, const std::vector<std::string>& 
         ++number;
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (number == 1) {
-            if (line.rfind("\xEF\xBB\xBF", 0) == 0) line.erase(0, 3);  // a byte-order mark from an editor
+            if (line.rfind("\xEF\xBB\xBF", 0) == 0)
+                line.erase(0, 3);  // a byte-order mark from an editor
             if (SplitTabs(line) != header) {
                 error = Where(file, 1) + "header must be: " + Joined(header);
                 return false;
@@ -55,8 +57,8 @@ bool ReadTsv(const std::filesystem::path& file, const std::vector<std::string>& 
         if (line.empty()) continue;
         std::vector<std::string> cells = SplitTabs(line);
         if (cells.size() != header.size()) {
-            error = Where(file, number) + "expected " + std::to_string(header.size()) + " columns, found " +
-                    std::to_string(cells.size());
+            error = Where(file, number) + "expected " + std::to_string(header.size()) +
+                    " columns, found " + std::to_string(cells.size());
             return false;
         }
         table.rows.push_back(std::move(cells));

@@ -20,8 +20,8 @@ struct TsvTable {
 
 // Reads a TSV file whose first line must be exactly `header`. Every other non-empty line must have
 // as many cells as the header. A missing file is an error unless `missingIsEmpty`.
-bool ReadTsv(const std::filesystem::path& file, const std::vector<std::string>& header, TsvTable& table,
-             std::string& error, bool missingIsEmpty = false);
+bool ReadTsv(const std::filesystem::path& file, const std::vector<std::string>& header,
+             TsvTable& table, std::string& error, bool missingIsEmpty = false);
 
 // "file:line: " for messages about one row.
 std::string Where(const std::filesystem::path& file, int line);
@@ -50,4 +50,3 @@ bool IsElement(std::string_view utf8);
 bool IsRating(std::string_view utf8);
 
 }  // namespace lumo::refdb
-

@@ -2,6 +2,8 @@
 // classic name lists and the family-name table. Facts come from Unihan and OpenCC, the rules of
 // name numerology from refdata/kangxi/ and refdata/elements/, the explanations from our own texts
 // (refdata/chars/) and from cnchar-data.
+#include "numerology/Characters.h"
+
 #include <opencc/opencc.h>
 
 #include <algorithm>
@@ -20,7 +22,6 @@
 #include "db/ReferenceSchema.h"
 #include "generation/NameLists.h"
 #include "generation/NamePools.h"
-#include "numerology/Characters.h"
 
 namespace lumo::refdb {
 namespace {
@@ -28,7 +29,7 @@ namespace {
 constexpr const char* kOpenccConfig = "/usr/share/opencc/s2t.json";
 
 class SimplifiedToTraditional {
-public:
+  public:
     SimplifiedToTraditional() : od_(opencc_open(kOpenccConfig)) {}
     ~SimplifiedToTraditional() {
         if (ok()) opencc_close(od_);
@@ -47,7 +48,7 @@ public:
         return cp;
     }
 
-private:
+  private:
     opencc_t od_;
 };
 
@@ -58,7 +59,8 @@ std::vector<std::string> Gb2312Characters() {
     for (int lead = 0xB0; lead <= 0xF7; ++lead) {
         for (int trail = 0xA1; trail <= 0xFE; ++trail) {
             if (lead == 0xD7 && trail >= 0xFA) continue;
-            characters.push_back(GbkToUtf8(std::string{static_cast<char>(lead), static_cast<char>(trail)}));
+            characters.push_back(
+                GbkToUtf8(std::string{static_cast<char>(lead), static_cast<char>(trail)}));
         }
     }
     return characters;
@@ -74,7 +76,8 @@ int GbkCode(const std::string& utf8) {
 bool IsIdeograph(const std::string& gbk) {
     if (gbk.size() != 2 || static_cast<unsigned char>(gbk[0]) < 0x81) return false;
     char32_t cp = SingleCodePoint(GbkToUtf8(gbk));
-    return (cp >= 0x4E00 && cp <= 0x9FFF) || (cp >= 0x3400 && cp <= 0x4DBF) || (cp >= 0xF900 && cp <= 0xFAFF);
+    return (cp >= 0x4E00 && cp <= 0x9FFF) || (cp >= 0x3400 && cp <= 0x4DBF) ||
+           (cp >= 0xF900 && cp <= 0xFAFF);
 }
 
 void AddCharacters(const std::string& gbkText, std::set<std::string>& into) {
@@ -101,29 +104,36 @@ std::set<std::string> SurnameCharacters(const std::filesystem::path& file) {
 // Every character a user meets in the naming modes, as UTF-8.
 std::set<std::string> NamingCharacters(const std::filesystem::path& sourceDir) {
     std::set<std::string> characters = SurnameCharacters(sourceDir / "text" / "surnames.tsv");
-    for (const std::string* pool : {&MaleNamePool(), &FemaleNamePool(), &MaleClassicPool(), &FemaleClassicPool(),
-                                    &MaleGivenNameList(), &FemaleGivenNameList()})
+    for (const std::string* pool :
+         {&MaleNamePool(), &FemaleNamePool(), &MaleClassicPool(), &FemaleClassicPool(),
+          &MaleGivenNameList(), &FemaleGivenNameList()})
         AddCharacters(*pool, characters);
     return characters;
 }
 
 // 基本解释 written by us, by character. Later files do not replace an earlier file's entry.
-bool ReadBasicTexts(const std::filesystem::path& dir, std::map<std::string, std::string>& texts, std::string& error) {
-    for (const char* name : {"basic_a.tsv", "basic_b.tsv", "basic_surnames.tsv", "basic_extra.tsv"}) {
+bool ReadBasicTexts(const std::filesystem::path& dir, std::map<std::string, std::string>& texts,
+                    std::string& error) {
+    for (const char* name :
+         {"basic_a.tsv", "basic_b.tsv", "basic_surnames.tsv", "basic_extra.tsv"}) {
         const std::filesystem::path file = dir / "chars" / name;
         TsvTable table;
         // The family-name texts arrive with the family-name table.
-        if (!ReadTsv(file, {"字", "基本解释"}, table, error, std::string(name) == "basic_surnames.tsv")) return false;
+        if (!ReadTsv(file, {"字", "基本解释"}, table, error,
+                     std::string(name) == "basic_surnames.tsv"))
+            return false;
         std::set<std::string> seen;
         for (std::size_t r = 0; r < table.rows.size(); ++r) {
             const std::string& c = table.rows[r][0];
             const std::string& text = table.rows[r][1];
             if (!SingleCodePoint(c) || text.empty() || !seen.insert(c).second) {
-                error = Where(file, table.lines[r]) + "expected one character (once in the file) and its explanation";
+                error = Where(file, table.lines[r]) +
+                        "expected one character (once in the file) and its explanation";
                 return false;
             }
             if (!IsGbkEncodable(text)) {
-                error = Where(file, table.lines[r]) + "the explanation holds a character GBK cannot encode";
+                error = Where(file, table.lines[r]) +
+                        "the explanation holds a character GBK cannot encode";
                 return false;
             }
             texts.emplace(c, text);
@@ -150,7 +160,8 @@ std::string GbkSafeGloss(const std::string& gloss) {
         add(U"ŠŚšś", "s");
         add(U"ŽŹŻžźż", "z");
         add(U"ḤḥḌḍṬṭṢṣṆṇṂṃḶḷṚṛ", "");
-        for (char32_t d = 0; d < 10; ++d) m[U'\u2080' + d] = std::string(1, static_cast<char>('0' + d));  // C₄H₄O
+        for (char32_t d = 0; d < 10; ++d)
+            m[U'\u2080' + d] = std::string(1, static_cast<char>('0' + d));  // C₄H₄O
         m[U'ß'] = "ss";
         m[U'‘'] = m[U'’'] = "'";
         m[U'“'] = m[U'”'] = "\"";
@@ -193,8 +204,8 @@ struct Sources {
     const std::set<std::string>& naming;
 };
 
-bool WriteCharacter(SqliteDatabase& db, const Sources& src, int id, const std::string& c, Tally& tally,
-                    std::string& error) {
+bool WriteCharacter(SqliteDatabase& db, const Sources& src, int id, const std::string& c,
+                    Tally& tally, std::string& error) {
     const char32_t cp = SingleCodePoint(c);
     const UnihanEntry* entry = src.unihan.Find(cp);
     const int simplifiedStrokes = src.unihan.TotalStrokes(cp);
@@ -212,8 +223,8 @@ bool WriteCharacter(SqliteDatabase& db, const Sources& src, int id, const std::s
     TraditionalForm traditional = src.rules.Traditional(src.unihan, cp, src.opencc.Convert(c));
     ++tally.kangxi[traditional.origin];
     Origin elementOrigin{};
-    const std::string element =
-        src.rules.Element(src.unihan, cp, SingleCodePoint(traditional.form), initial, &elementOrigin);
+    const std::string element = src.rules.Element(src.unihan, cp, SingleCodePoint(traditional.form),
+                                                  initial, &elementOrigin);
     ++tally.element[elementOrigin];
     if (!IsGbkEncodable(traditional.form)) {
         // Counted by its real traditional form, shown by the one GBK can hold.
@@ -236,9 +247,9 @@ bool WriteCharacter(SqliteDatabase& db, const Sources& src, int id, const std::s
     InsertRow(db, Utf8ToGbk("LM_CNWord"),
               {SqlParam::Integer(id), SqlParam::Integer(GbkCode(c)), Utf8Param(c), Utf8Param(c),
                Utf8Param(traditional.form), SqlParam::Integer(simplifiedStrokes),
-               SqlParam::Integer(traditional.strokes), Utf8Param(pinyin1), Utf8Param(pinyin2), Utf8Param(initial),
-               Utf8Param(final), Utf8Param(src.rules.RadicalOf(src.unihan, cp)), Utf8Param(element), Utf8Param(""),
-               Utf8Param(basic), Utf8Param(detail)});
+               SqlParam::Integer(traditional.strokes), Utf8Param(pinyin1), Utf8Param(pinyin2),
+               Utf8Param(initial), Utf8Param(final), Utf8Param(src.rules.RadicalOf(src.unihan, cp)),
+               Utf8Param(element), Utf8Param(""), Utf8Param(basic), Utf8Param(detail)});
     return true;
 }
 
@@ -248,14 +259,18 @@ int Count(const std::map<Origin, int>& counts, Origin o) {
 }
 
 void Report(const Tally& t, std::size_t rows, std::size_t gb2312) {
-    std::cout << "lumo-refdb: LM_CNWord " << rows << " rows (" << gb2312 << " GB2312, " << rows - gb2312
-              << " more from the pools, lists and family names); Kangxi counts: " << Count(t.kangxi, Origin::Override)
-              << " reviewed overrides, " << Count(t.kangxi, Origin::Radical) << " by kRSKangXi, "
-              << Count(t.kangxi, Origin::Fallback) << " by fallback; elements: " << Count(t.element, Origin::Override)
-              << " reviewed, " << Count(t.element, Origin::Radical) << " by radical, " << Count(t.element, Origin::Sound)
-              << " by sound; " << t.ours << " explanations of ours; " << t.detailWithWords << " with common words\n";
+    std::cout << "lumo-refdb: LM_CNWord " << rows << " rows (" << gb2312 << " GB2312, "
+              << rows - gb2312 << " more from the pools, lists and family names); Kangxi counts: "
+              << Count(t.kangxi, Origin::Override) << " reviewed overrides, "
+              << Count(t.kangxi, Origin::Radical) << " by kRSKangXi, "
+              << Count(t.kangxi, Origin::Fallback)
+              << " by fallback; elements: " << Count(t.element, Origin::Override) << " reviewed, "
+              << Count(t.element, Origin::Radical) << " by radical, "
+              << Count(t.element, Origin::Sound) << " by sound; " << t.ours
+              << " explanations of ours; " << t.detailWithWords << " with common words\n";
     if (t.traditionalKept)
-        std::cout << "lumo-refdb: " << t.traditionalKept << " traditional forms outside GBK shown as the character\n";
+        std::cout << "lumo-refdb: " << t.traditionalKept
+                  << " traditional forms outside GBK shown as the character\n";
     if (!t.withoutOurText.empty()) {
         std::cerr << "lumo-refdb: warning: naming characters without an explanation of ours "
                      "(add them to refdata/chars/basic_extra.tsv): ";
@@ -277,7 +292,8 @@ bool BuildCharacters(SqliteDatabase& db, const BuildContext& ctx, std::string& e
         return false;
     SimplifiedToTraditional opencc;
     if (!opencc.ok()) {
-        error = std::string("cannot open OpenCC's ") + kOpenccConfig + " (Debian packages opencc, libopencc-dev)";
+        error = std::string("cannot open OpenCC's ") + kOpenccConfig +
+                " (Debian packages opencc, libopencc-dev)";
         return false;
     }
 
@@ -288,13 +304,15 @@ bool BuildCharacters(SqliteDatabase& db, const BuildContext& ctx, std::string& e
     std::vector<std::string> more;
     for (const std::string& c : naming)
         if (!inGb2312.count(c)) more.push_back(c);
-    std::sort(more.begin(), more.end(), [](const std::string& a, const std::string& b) { return GbkCode(a) < GbkCode(b); });
+    std::sort(more.begin(), more.end(),
+              [](const std::string& a, const std::string& b) { return GbkCode(a) < GbkCode(b); });
     characters.insert(characters.end(), more.begin(), more.end());
 
     Sources src{unihan, rules, explanations, opencc, basicTexts, naming};
     Tally tally;
     for (std::size_t i = 0; i < characters.size(); ++i)
-        if (!WriteCharacter(db, src, static_cast<int>(i) + 1, characters[i], tally, error)) return false;
+        if (!WriteCharacter(db, src, static_cast<int>(i) + 1, characters[i], tally, error))
+            return false;
     if (static_cast<std::size_t>(CountRows(db, Utf8ToGbk("LM_CNWord"))) != characters.size()) {
         error = "LM_CNWord: not every row was written";
         return false;

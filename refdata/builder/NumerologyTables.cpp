@@ -30,26 +30,29 @@ bool CheckTexts(const std::filesystem::path& file, int line, const std::vector<s
 // The layout's columns are the header of the source file, so the two cannot drift apart.
 std::vector<std::string> HeaderOf(const std::string& tableUtf8) {
     std::vector<std::string> header;
-    for (const ColumnDef& c : FindReferenceTable(Utf8ToGbk(tableUtf8))->columns) header.push_back(GbkToUtf8(c.name));
+    for (const ColumnDef& c : FindReferenceTable(Utf8ToGbk(tableUtf8))->columns)
+        header.push_back(GbkToUtf8(c.name));
     return header;
 }
 
 // A source still being written may be absent; the tests insist on the full tables.
-bool ReadTable(const std::filesystem::path& file, const std::vector<std::string>& header, TsvTable& table,
-               std::string& error) {
+bool ReadTable(const std::filesystem::path& file, const std::vector<std::string>& header,
+               TsvTable& table, std::string& error) {
     if (!ReadTsv(file, header, table, error, true)) return false;
-    if (!std::filesystem::exists(file)) std::cerr << "lumo-refdb: warning: " << file << " is missing\n";
+    if (!std::filesystem::exists(file))
+        std::cerr << "lumo-refdb: warning: " << file << " is missing\n";
     return true;
 }
 
-bool Finish(SqliteDatabase& db, const std::string& tableUtf8, std::size_t rows, std::size_t expected,
-            std::string& error) {
+bool Finish(SqliteDatabase& db, const std::string& tableUtf8, std::size_t rows,
+            std::size_t expected, std::string& error) {
     if (static_cast<std::size_t>(CountRows(db, Utf8ToGbk(tableUtf8))) != rows) {
         error = tableUtf8 + ": not every row was written";
         return false;
     }
     if (rows != expected)
-        std::cerr << "lumo-refdb: warning: " << tableUtf8 << " has " << rows << " of " << expected << " rows\n";
+        std::cerr << "lumo-refdb: warning: " << tableUtf8 << " has " << rows << " of " << expected
+                  << " rows\n";
     return true;
 }
 
@@ -73,17 +76,20 @@ bool BuildNumbers81(SqliteDatabase& db, const BuildContext& ctx, std::string& er
             id = 0;
         }
         if (id < 1 || id > 81 || !seen.insert(id).second) {
-            error = Where(file, line) + "Id must be a number from 1 to 81 that occurs once, not \"" +
+            error = Where(file, line) +
+                    "Id must be a number from 1 to 81 that occurs once, not \"" +
                     row[numbers::kId] + "\"";
             return false;
         }
         if (!IsRating(row[numbers::kRating])) {
-            error = Where(file, line) + "吉凶 must be 大吉, 吉, 中, 凶 or 大凶, not \"" + row[numbers::kRating] + "\"";
+            error = Where(file, line) + "吉凶 must be 大吉, 吉, 中, 凶 or 大凶, not \"" +
+                    row[numbers::kRating] + "\"";
             return false;
         }
         if (!CheckTexts(file, line, header, row, numbers::kRating, error)) return false;
         std::vector<SqlParam> values{SqlParam::Integer(id)};
-        for (std::size_t i = numbers::kRating; i < row.size(); ++i) values.push_back(Utf8Param(row[i]));
+        for (std::size_t i = numbers::kRating; i < row.size(); ++i)
+            values.push_back(Utf8Param(row[i]));
         InsertRow(db, Utf8ToGbk("LM_八一灵动数"), values);
     }
     return Finish(db, "LM_八一灵动数", table.rows.size(), 81, error);
@@ -104,11 +110,13 @@ bool BuildThreeTalents(SqliteDatabase& db, const BuildContext& ctx, std::string&
         bool valid = cps.size() == 3;
         for (char32_t cp : cps) valid = valid && IsElement(EncodeUtf8(cp));
         if (!valid || !seen.insert(key).second) {
-            error = Where(file, line) + "三才 must be three of 金木水火土 and occur once, not \"" + key + "\"";
+            error = Where(file, line) + "三才 must be three of 金木水火土 and occur once, not \"" +
+                    key + "\"";
             return false;
         }
         if (!IsRating(row[1])) {
-            error = Where(file, line) + "吉凶 must be 大吉, 吉, 中, 凶 or 大凶, not \"" + row[1] + "\"";
+            error =
+                Where(file, line) + "吉凶 must be 大吉, 吉, 中, 凶 or 大凶, not \"" + row[1] + "\"";
             return false;
         }
         if (!CheckTexts(file, line, header, row, 1, error)) return false;

@@ -26,8 +26,9 @@ bool ReadBzip2(const std::filesystem::path& file, std::string& text, std::string
     char buffer[1 << 16];
     while (true) {
         int status = BZ_OK;
-        BZFILE* bz = BZ2_bzReadOpen(&status, f.get(), 0, 0, unused.empty() ? nullptr : unused.data(),
-                                    static_cast<int>(unused.size()));
+        BZFILE* bz =
+            BZ2_bzReadOpen(&status, f.get(), 0, 0, unused.empty() ? nullptr : unused.data(),
+                           static_cast<int>(unused.size()));
         if (status != BZ_OK) {
             BZ2_bzReadClose(&status, bz);
             error = "cannot decompress " + file.string();
@@ -35,7 +36,8 @@ bool ReadBzip2(const std::filesystem::path& file, std::string& text, std::string
         }
         while (status == BZ_OK) {
             int n = BZ2_bzRead(&status, bz, buffer, sizeof buffer);
-            if (status == BZ_OK || status == BZ_STREAM_END) text.append(buffer, static_cast<std::size_t>(n));
+            if (status == BZ_OK || status == BZ_STREAM_END)
+                text.append(buffer, static_cast<std::size_t>(n));
         }
         if (status != BZ_STREAM_END) {
             BZ2_bzReadClose(&status, bz);
@@ -62,7 +64,8 @@ bool ReadUnihanFile(const std::filesystem::path& dir, const std::string& name, s
     if (std::filesystem::exists(compressed)) return ReadBzip2(compressed, text, error);
     std::ifstream in(dir / (name + ".txt"), std::ios::binary);
     if (!in) {
-        error = "Unihan file " + name + " not found in " + dir.string() + " (Debian package unicode-data)";
+        error = "Unihan file " + name + " not found in " + dir.string() +
+                " (Debian package unicode-data)";
         return false;
     }
     std::ostringstream all;
@@ -103,7 +106,8 @@ bool ParseRadicalStroke(const std::string& value, int& radical, int& residual) {
 bool Unihan::Load(const std::filesystem::path& dir, std::string& error) {
     entries_.clear();
     std::set<std::string> found;
-    for (const char* name : {"Unihan_IRGSources", "Unihan_RadicalStrokeCounts", "Unihan_Readings"}) {
+    for (const char* name :
+         {"Unihan_IRGSources", "Unihan_RadicalStrokeCounts", "Unihan_Readings"}) {
         std::string text;
         if (!ReadUnihanFile(dir, name, text, error)) return false;
         std::size_t pos = 0;
@@ -119,14 +123,16 @@ bool Unihan::Load(const std::filesystem::path& dir, std::string& error) {
             std::string field(line.substr(tab1 + 1, tab2 - tab1 - 1));
             std::string UnihanEntry::*member = FieldOf(field);
             if (!member) continue;
-            char32_t cp = static_cast<char32_t>(std::stoul(std::string(line.substr(2, tab1 - 2)), nullptr, 16));
+            char32_t cp = static_cast<char32_t>(
+                std::stoul(std::string(line.substr(2, tab1 - 2)), nullptr, 16));
             std::string_view value = line.substr(tab2 + 1);
             if (!value.empty() && value.back() == '\r') value.remove_suffix(1);
             entries_[cp].*member = std::string(value);
             found.insert(field);
         }
     }
-    for (const char* needed : {"kTotalStrokes", "kRSKangXi", "kRSUnicode", "kMandarin", "kDefinition"}) {
+    for (const char* needed :
+         {"kTotalStrokes", "kRSKangXi", "kRSUnicode", "kMandarin", "kDefinition"}) {
         if (!found.count(needed)) {
             error = std::string("the Unihan files in ") + dir.string() + " carry no " + needed +
                     " (Unihan 15.0 from Debian's unicode-data is needed)";

@@ -21,7 +21,7 @@ struct UnihanEntry {
 };
 
 class Unihan {
-public:
+  public:
     // Reads the three Unihan files that hold the fields above from `dir` (each as .txt.bz2 or
     // .txt). Fails when a file is missing or a needed field occurs nowhere.
     bool Load(const std::filesystem::path& dir, std::string& error);
@@ -35,7 +35,7 @@ public:
     // The first kTotalStrokes value, or 0.
     int TotalStrokes(char32_t cp) const;
 
-private:
+  private:
     std::unordered_map<char32_t, UnihanEntry> entries_;
 };
 

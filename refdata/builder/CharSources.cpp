@@ -1,7 +1,6 @@
 #include "CharSources.h"
 
 #include <fstream>
-#include <sstream>
 
 namespace lumo::refdb {
 namespace {

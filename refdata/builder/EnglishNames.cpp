@@ -21,8 +21,9 @@ namespace {
 constexpr int kMale = 1, kFemale = 2;
 
 // Names that begin with two letters sounding as one keep those two letters as their second index
-// (Thomas: t and th), so that the English mode can offer them for the pinyin initials zh, ch, sh.
-const std::set<std::string> kTwoLetterSounds = {"ch", "ph", "rh", "sh", "th", "wh", "zh"};
+// (Thomas: t and th), so that the English mode can offer them for the pinyin initials zh, ch, sh
+// and for those it maps onto th and ch.
+const std::set<std::string> kTwoLetterSounds = {"ch", "ph", "sh", "th", "wh", "zh"};
 
 std::string Lower(std::string s) {
     for (char& c : s)

@@ -214,3 +214,96 @@ std::string SurnameSkyRating(const CharInfoCache& cache, RatingSource& ratings, 
 }
 
 }  // namespace lumo
+
+namespace lumo {
+namespace {
+
+int KangxiOf(const CachedChar* c) { return c ? c->kangxiStrokes : 0; }
+int SimplifiedOf(const CachedChar* c) { return c ? c->simplifiedStrokes : 0; }
+
+// Grids and the simplified total of a resolved name, as Judge computes them.
+QuickScore Measure(const ResolvedPart& family, const ResolvedPart& given) {
+    QuickScore q;
+    GridInput in{KangxiOf(family.chars[0]), KangxiOf(family.chars[1]), KangxiOf(given.chars[0]),
+                 KangxiOf(given.chars[1]), std::max(family.length, 1), std::max(given.length, 1)};
+    q.grids = ComputeFiveGrids(in);
+    q.simplifiedTotal = SimplifiedOf(family.chars[0]) + SimplifiedOf(family.chars[1]) +
+                        SimplifiedOf(given.chars[0]) + SimplifiedOf(given.chars[1]);
+    return q;
+}
+
+// The element index (0..4) of a number's last digit, in the order of the representatives below.
+int ElementIndexOf(int number) {
+    static constexpr int kIndexOfDigit[10] = {0, 1, 1, 2, 2, 3, 3, 4, 4, 0};
+    return kIndexOfDigit[((number % 10) + 10) % 10];
+}
+constexpr int kRepresentativeDigit[5] = {0, 1, 3, 5, 7};  // 水 木 火 土 金
+
+}  // namespace
+
+ResolvedPart ResolvePart(const CharInfoCache& cache, const std::string& text) {
+    ResolvedPart part;
+    std::vector<std::string> chars = SplitCharacters(text);
+    part.length = static_cast<int>(std::min<std::size_t>(chars.size(), 2));
+    for (int i = 0; i < part.length; ++i) part.chars[static_cast<std::size_t>(i)] = &FindInCache(cache, chars[i]);
+    return part;
+}
+
+RatingFactors::RatingFactors(RatingSource& source) : source_(&source) {
+    for (int n = 0; n < kNumbers; ++n) numbers_[static_cast<std::size_t>(n)] = RatingFactor(source.NumberRating(n));
+    for (int i = 0; i < 5; ++i)
+        for (int j = 0; j < 5; ++j)
+            for (int k = 0; k < 5; ++k) {
+                std::string key = ElementOfDigit(kRepresentativeDigit[i]) + ElementOfDigit(kRepresentativeDigit[j]) +
+                                  ElementOfDigit(kRepresentativeDigit[k]);
+                talents_[static_cast<std::size_t>(i * 25 + j * 5 + k)] = RatingFactor(source.TalentRating(key));
+            }
+}
+
+float RatingFactors::Number(int number) const {
+    if (number >= 0 && number < kNumbers) return numbers_[static_cast<std::size_t>(number)];
+    return RatingFactor(source_->NumberRating(number));
+}
+
+float RatingFactors::Talent(const FiveGrids& g) const {
+    int index = ElementIndexOf(g.sky) * 25 + ElementIndexOf(g.person) * 5 + ElementIndexOf(g.earth);
+    return talents_[static_cast<std::size_t>(index)];
+}
+
+QuickScore ScoreResolved(const ResolvedPart& family, const ResolvedPart& given, const RatingFactors& factors) {
+    QuickScore q = Measure(family, given);
+    const FiveGrids& g = q.grids;
+    const float f[6] = {factors.Number(g.sky),   factors.Number(g.person), factors.Number(g.earth),
+                        factors.Number(g.total), factors.Number(g.outer),  factors.Talent(g)};
+    // The same single-precision accumulation as WeightedScore, so that the truncation agrees.
+    float acc = 0.0f;
+    for (std::size_t i = 0; i < 6; ++i) {
+        double product = static_cast<double>(f[i]) * RatingWeights[i];
+        acc = static_cast<float>(product + acc);
+    }
+    q.rawScore = acc;
+    q.score = static_cast<int>(acc);
+    return q;
+}
+
+QuickScore ScoreResolved(const ResolvedPart& family, const ResolvedPart& given, RatingSource& ratings) {
+    QuickScore q = Measure(family, given);
+    const FiveGrids& g = q.grids;
+    std::array<std::string, 6> words = {ratings.NumberRating(g.sky),   ratings.NumberRating(g.person),
+                                        ratings.NumberRating(g.earth), ratings.NumberRating(g.total),
+                                        ratings.NumberRating(g.outer), ratings.TalentRating(ThreeTalentKey(g))};
+    Score s = WeightedScore(words);
+    q.rawScore = s.rawScore;
+    q.score = s.score;
+    return q;
+}
+
+std::string ResolvedElements(const ResolvedPart& family, const ResolvedPart& given) {
+    std::string out;
+    for (const ResolvedPart* part : {&family, &given})
+        for (const CachedChar* c : part->chars)
+            if (c) out += c->element;
+    return out;
+}
+
+}  // namespace lumo

@@ -124,4 +124,50 @@ NameEvaluation EvaluateName(SqliteDatabase& db, const std::string& family, const
 // Rating of the family name's 天格 alone, from the run's cache.
 std::string SurnameSkyRating(const CharInfoCache& cache, RatingSource& ratings, const std::string& family);
 
+// ---- Generation fast path ----------------------------------------------------------------------
+// A run scores up to a few million candidates. It resolves every character against its cache once,
+// turns the ratings into points factors once, and scores each candidate from numbers alone; texts
+// are built only for the names it lists. The results are exactly those of ScoreName.
+
+// One part of a name (family or given) as ScoreName counts it: the cache entries of its first two
+// characters (nullptr where absent or not cached) and its length taken as 0, 1 or 2.
+struct ResolvedPart {
+    std::array<const CachedChar*, 2> chars{nullptr, nullptr};
+    int length = 0;
+};
+
+// Splits and looks up a text as ScoreName does, with FindInCache's first-entry rule.
+ResolvedPart ResolvePart(const CharInfoCache& cache, const std::string& text);
+
+// The points factors of every grid number in a fixed range and of every three-talent key, read
+// once from a rating source. Numbers outside the range (impossible with real stroke counts) are
+// asked from the source when they occur; the source must then outlive the table.
+class RatingFactors {
+public:
+    explicit RatingFactors(RatingSource& source);
+    float Number(int number) const;
+    float Talent(const FiveGrids& grids) const;
+
+private:
+    static constexpr int kNumbers = 512;
+    RatingSource* source_;
+    std::array<float, kNumbers> numbers_{};
+    std::array<float, 125> talents_{};  // by the element indexes of 天格, 人格 and 地格
+};
+
+// What the worker needs of a candidate before it decides to list it: numbers only.
+struct QuickScore {
+    FiveGrids grids;
+    int simplifiedTotal = 0;
+    float rawScore = 0;
+    int score = 0;
+};
+
+// Scores with the ratings as factors; no allocation, no query.
+QuickScore ScoreResolved(const ResolvedPart& family, const ResolvedPart& given, const RatingFactors& factors);
+// Scores with six rating lookups through the source, in ScoreName's order.
+QuickScore ScoreResolved(const ResolvedPart& family, const ResolvedPart& given, RatingSource& ratings);
+// The 五行 column: the cached elements of the counted characters, family name first.
+std::string ResolvedElements(const ResolvedPart& family, const ResolvedPart& given);
+
 }  // namespace lumo

@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <sstream>
+
+#include "GenerationSupport.h"
+
+namespace lumo {
+namespace {
+
+struct CliResult {
+    int exitCode = -1;
+    std::string out;  // stdout, or stdout and stderr together
+};
+
+CliResult Generate(const std::string& arguments, const char* redirect = "2>/dev/null") {
+    std::string cmd = std::string(LUMO_CLI_PATH) + " --db '" + test::GenerationDbPath() +
+                      "' generate " + arguments + " " + redirect;
+    CliResult r;
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return r;
+    std::array<char, 4096> buf;
+    for (std::size_t n; (n = fread(buf.data(), 1, buf.size(), p)) > 0;) r.out.append(buf.data(), n);
+    int status = pclose(p);
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+std::vector<std::vector<std::string>> Rows(const std::string& out) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(out);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> cols;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, '\t');) cols.push_back(cell);
+        rows.push_back(cols);
+    }
+    return rows;
+}
+
+TEST(GenerateCommand, PrintsTheSortedRowsOfAScoredRun) {
+    CliResult r = Generate("combination --surname 李 --length 2");
+    ASSERT_EQ(r.exitCode, 0);
+    auto rows = Rows(r.out);
+    ASSERT_EQ(rows.size(), 400u);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        ASSERT_EQ(rows[i].size(), 8u);
+        EXPECT_EQ(rows[i][0], std::to_string(i + 1));
+        EXPECT_EQ(rows[i][1].rfind("李", 0), 0u);
+        if (i) {
+            EXPECT_GE(std::stoi(rows[i - 1][7]), std::stoi(rows[i][7]));
+        }
+    }
+    // The per-candidate queries give the very same list.
+    EXPECT_EQ(Generate("combination --surname 李 --length 2 --per-candidate-queries").out, r.out);
+    CliResult typed = Generate("combination --surname 李 --length 2 --chars 圣诚 --second 志");
+    EXPECT_EQ(Rows(typed.out).size(), 2u);
+    EXPECT_EQ(Rows(typed.out)[0][1].substr(0, 6), "李志");
+}
+
+TEST(GenerateCommand, ModesAndTheirOptions) {
+    struct Case {
+        const char* arguments;
+        std::size_t rows;
+        const char* given;  // every listed given name starts with this (after the family name)
+    } cases[] = {
+        {"poetry --surname 李 --length 2 --chars 春江花月春", 16, ""},
+        {"nickname --surname 李 --style 小A", 0, "小"},
+        {"high-score --surname 龚 --length 2 --third 强", 400, ""},
+        {"super --surname 龚 --sex 女 --second-elements 木 --third-elements 金", 0, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        CliResult r = Generate(c.arguments);
+        ASSERT_EQ(r.exitCode, 0);
+        auto rows = Rows(r.out);
+        if (c.rows) {
+            EXPECT_EQ(rows.size(), c.rows);
+        }
+        EXPECT_FALSE(rows.empty());
+        for (const auto& row : rows) {
+            ASSERT_EQ(row.size(), 8u);
+            EXPECT_EQ(row[1].substr(3).rfind(c.given, 0), 0u) << row[1];
+        }
+    }
+}
+
+TEST(GenerateCommand, ClassicTextEnglishRowsAndMessages) {
+    CliResult classic = Generate("classic --surname 李 --sex 女 --length 1");
+    ASSERT_EQ(classic.exitCode, 0);
+    std::size_t emptyLines = 0;
+    for (std::size_t at = 0; (at = classic.out.find("\r\n\r\n", at)) != std::string::npos; at += 4)
+        ++emptyLines;
+    EXPECT_EQ(emptyLines, 18u);
+    EXPECT_EQ(classic.out.substr(classic.out.size() - 3), "   ");
+
+    CliResult english = Generate("english --surname 李 --given 晓 --gender 2");
+    ASSERT_EQ(english.exitCode, 0);
+    EXPECT_EQ(english.out, "1\tSharon\t莎伦\t平原\n");
+
+    CliResult single = Generate("high-score --surname 龚", "2>&1");
+    ASSERT_EQ(single.exitCode, 0);
+    EXPECT_EQ(single.out.rfind("一字名数理得分较低,所以软件自动降低评分标准!\n", 0), 0u);
+    CliResult noFamily = Generate("combination --length 2", "2>&1");
+    EXPECT_EQ(noFamily.exitCode, 0);
+    EXPECT_EQ(noFamily.out, "请输入姓氏\n");
+}
+
+TEST(GenerateCommand, RefusesWrongOptions) {
+    struct Case {
+        const char* arguments;
+        const char* message;  // on stderr, or "" for a usage line
+    } cases[] = {
+        {"invent --surname 李", ""},
+        {"high-score --surname 李 --sex x", ""},
+        {"high-score --surname 李 --second 志 --third 强", ""},
+        {"super --surname 李 --required-elements 风", ""},
+        {"english --given 晓", "请输入姓氏\n"},
+        {"english --surname 李", "请输入名字\n"},
+    };
+    for (const Case& c : cases) {
+        CliResult r = Generate(c.arguments, "2>&1");
+        EXPECT_EQ(r.exitCode, 2) << c.arguments;
+        if (*c.message) {
+            EXPECT_EQ(r.out, c.message);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace lumo

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace lumo {
+
+// Replaces a file's whole content. The bytes go to a temporary file in the same folder, which is
+// flushed to disk and then renamed over the target, so a crash or a full disk never leaves a
+// half-written file: either the old content or the new one is there. Answers false when any step
+// fails; the old file is then untouched.
+bool WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+// The whole content of a file, or false when it cannot be read.
+bool ReadWholeFile(const std::filesystem::path& file, std::string& bytes);
+
+}  // namespace lumo

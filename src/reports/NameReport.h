@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "db/SqliteDatabase.h"
+#include "numerology/NameScore.h"
+
+namespace lumo {
+
+// The verdict sentence of the report, by the untruncated weighted sum: 90 and above, 80, 70, 60,
+// below 60.
+std::string VerdictFor(float rawScore);
+
+// The NameReport page of a judged name (GBK): the template with all 64 placeholders replaced in
+// the fixed order.
+std::string NameReportPage(const NameEvaluation& evaluation);
+
+// Evaluates the name on the report path, writes its page to `file` (temp.html of the data
+// folder) and answers the evaluation. A page that cannot be written is not reported.
+NameEvaluation BuildNameReport(SqliteDatabase& db, const std::string& family,
+                               const std::string& given, const std::filesystem::path& file);
+
+}  // namespace lumo

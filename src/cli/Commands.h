@@ -8,5 +8,6 @@ int RunScore(int argc, char** argv, int first);
 int RunChar(int argc, char** argv, int first);
 int RunChart(int argc, char** argv, int first);
 int RunReport(int argc, char** argv, int first);
+int RunGenerate(int argc, char** argv, int first);
 
 }  // namespace lumo::cli

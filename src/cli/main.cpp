@@ -18,6 +18,11 @@ const Command kCommands[] = {
     {"char", lumo::cli::RunChar, "[--db PATH] char X [--json]"},
     {"chart", lumo::cli::RunChart, "chart YEAR MONTH DAY HOUR"},
     {"report", lumo::cli::RunReport, "[--db PATH] report FAMILY GIVEN [--out FILE]"},
+    {"generate", lumo::cli::RunGenerate,
+     "[--db PATH] generate high-score|classic|super|combination|nickname|english|poetry --surname X "
+     "[--sex 男|女] [--length 1|2] [--second C | --third C] [--chars TEXT] [--style AA|小A|A儿|阿A] "
+     "[--given TEXT] [--gender 1|2|3] [--second-elements E] [--third-elements E] [--required-elements E] "
+     "[--forbidden-elements E] [--per-candidate-queries]"},
 };
 
 int Usage() {

@@ -140,6 +140,15 @@ void MainWindow::BuildToolbarAndMenu() {
     QAction* quit = operationMenu_->addAction("退出程序");
     quit->setObjectName("菜单_退出程序");
     connect(quit, &QAction::triggered, this, &MainWindow::QuitRequested);
+
+    // Top right of the window, beside the menus; the menus module makes it open the download page.
+    auto* download = new QLabel("新版程序已更新 点击下载", this);
+    download->setObjectName("新版程序下载");
+    QFont underlined = download->font();
+    underlined.setUnderline(true);
+    download->setFont(underlined);
+    download->setContentsMargins(0, 0, 10, 0);
+    menuBar()->setCornerWidget(download, Qt::TopRightCorner);
 }
 
 void MainWindow::ShowPage(int page) {

@@ -26,7 +26,8 @@ class GenerationWorker {
 
     // Starts a run with its inputs and the observer that receives everything it does to the
     // window; the observer must outlive the run. A run still in progress is stopped first (and
-    // waited for), so that two runs never write the shared lists at once.
+    // waited for), so that two runs never write the shared lists at once. Never called from an
+    // observer callback: a run cannot wait for itself to end.
     void Start(GenerationInputs inputs, GenerationObserver& observer);
 
     // The run holds at its next pause point, after handing over the rows filled so far.

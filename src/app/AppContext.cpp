@@ -24,7 +24,8 @@ private:
 
 }  // namespace
 
-AppContext::AppContext(QString programDir) : programDir_(std::move(programDir)) {}
+AppContext::AppContext(QString programDir)
+    : programDir_(std::move(programDir)), data_(DataFolder::Locate(programDir_.toStdString())) {}
 
 AppContext::~AppContext() {
     // The loader is short; letting it finish is safer than pulling the database from under it.
@@ -32,11 +33,12 @@ AppContext::~AppContext() {
     db_.Close();
 }
 
-QString AppContext::DataDir() const { return programDir_ + "/data"; }
+QString AppContext::DataDir() const { return QString::fromStdString(data_.Path().string()); }
 
 void AppContext::StartLoader(QObject* uiThreadObject) {
     if (loader_.joinable()) return;
-    ReferencePaths paths = ReferencePathsIn(Utf8ToGbk(DataDir().toStdString()));
+    ReferencePaths paths{Utf8ToGbk(programDir_.toStdString() + "/data/sqlite3.dll"),
+                         Utf8ToGbk(data_.ReferenceDatabase().string())};
     loader_ = std::thread([this, paths, uiThreadObject] {
         QueuedMessages messages(uiThreadObject);
         loaded_ = LoadReferenceData(db_, paths, messages);

@@ -5,6 +5,7 @@
 #include <string>
 #include <thread>
 
+#include "content/DataFolder.h"
 #include "db/SqliteDatabase.h"
 
 class QObject;
@@ -30,10 +31,13 @@ public:
     void WaitForLoader();
 
     const QString& ProgramDir() const { return programDir_; }
+    // Where pages and exports go, and where namedata.db is found.
     QString DataDir() const;
+    const DataFolder& Data() const { return data_; }
 
 private:
     QString programDir_;
+    DataFolder data_;
     SqliteDatabase db_;
     std::thread loader_;
     std::atomic<bool> loaded_{false};

@@ -4,13 +4,18 @@
 #include <QRadioButton>
 
 #include "app/AppContext.h"
+#include "ui/GenerationPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/Menus.h"
 #include "ui/Skins.h"
 
 namespace lumo::app {
 
-MainController::MainController(AppContext& context, ui::MainWindow& window) : context_(context), window_(window) {
+MainController::MainController(AppContext& context, ui::MainWindow& window)
+    : context_(context),
+      window_(window),
+      generation_(new ui::GenerationPanel(
+          window, context.ReferenceDb(), [&context] { return context.ReferenceLoaded(); }, context.DataDir())) {
     connect(&window_, &ui::MainWindow::QuitRequested, this, [this] { window_.close(); });
     // The window is built but not yet shown: skin it now so it never appears unskinned.
     ui::ApplySkin(ui::kStartupSkin);
@@ -21,14 +26,16 @@ void MainController::Start() {
     // The start-up skin is on; the first "更换皮肤" begins the list from its first skin.
     window_.findChild<ui::Menus*>("菜单栏")->Skins().SetPosition(1);
     ui::FillDateLists(window_.InputDates());
-    lastRunSurname_ = window_.findChild<QLineEdit*>("编辑框_姓氏")->text();
+    generation_->SetLastRunSurname(window_.findChild<QLineEdit*>("编辑框_姓氏")->text());
     window_.ModeRadioClicked(window_.findChild<QRadioButton*>("单选框_经典起名"));
+    generation_->ResetCharSetting();
     context_.StartLoader(&window_);
 }
 
 void MainController::Shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
+    generation_->StopGeneration();
     context_.WaitForLoader();
     context_.ReferenceDb().Close();
 }

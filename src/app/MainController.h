@@ -4,6 +4,7 @@
 #include <QString>
 
 namespace lumo::ui {
+class GenerationPanel;
 class MainWindow;
 }
 
@@ -23,12 +24,12 @@ public:
     // Stops any run, closes the database and saves the settings. Idempotent.
     void Shutdown();
 
-    const QString& LastRunSurname() const { return lastRunSurname_; }
+    ui::GenerationPanel& Generation() { return *generation_; }
 
 private:
     AppContext& context_;
     ui::MainWindow& window_;
-    QString lastRunSurname_;
+    ui::GenerationPanel* generation_;
     bool shutDown_ = false;
 };
 

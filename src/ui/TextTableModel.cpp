@@ -1,5 +1,7 @@
 #include "ui/TextTableModel.h"
 
+#include <algorithm>
+
 namespace lumo::ui {
 
 TextTableModel::TextTableModel(QStringList headers, QObject* parent)
@@ -57,6 +59,14 @@ void TextTableModel::Renumber() {
     for (std::size_t i = 0; i < rows_.size(); ++i)
         if (!rows_[i].isEmpty()) rows_[i][0] = QString::number(i + 1);
     if (!rows_.empty()) emit dataChanged(index(0, 0), index(static_cast<int>(rows_.size()) - 1, 0));
+}
+
+void TextTableModel::SortByIntDescending(int column) {
+    emit layoutAboutToBeChanged();
+    std::stable_sort(rows_.begin(), rows_.end(), [column](const QStringList& a, const QStringList& b) {
+        return a.value(column).toInt() > b.value(column).toInt();
+    });
+    emit layoutChanged();
 }
 
 }  // namespace lumo::ui

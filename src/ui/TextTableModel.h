@@ -24,6 +24,8 @@ public:
     void RemoveRow(int row);
     // Writes 1..n into column 0.
     void Renumber();
+    // Highest integer value of `column` first; equal values keep their order.
+    void SortByIntDescending(int column);
     const QStringList& Row(int row) const { return rows_[static_cast<std::size_t>(row)]; }
     const std::vector<QStringList>& Rows() const { return rows_; }
 

@@ -1,0 +1,160 @@
+#include "content/SettingsFile.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <system_error>
+
+#include "content/FileOutput.h"
+#include "content/GbkText.h"
+#include "content/IniFile.h"
+#include "db/Gbk.h"
+
+namespace lumo {
+namespace {
+
+struct Keys {
+    std::string section = Gbk("设置");
+    std::string family = Gbk("姓氏");
+    std::string sex = Gbk("性别");
+    std::string nameLength = Gbk("名字个数");
+    std::string combination = Gbk("组合的字");
+    std::string english = Gbk("英文名字");
+    std::string scoringName = Gbk("评分名字");
+    std::string records = Gbk("名字记录");
+};
+
+const Keys& K() {
+    static const Keys keys;
+    return keys;
+}
+
+void SetColumn(NameRow& row, int column, std::string text) {
+    std::string* cells[] = {
+        &row.number,   &row.name,  &row.simplifiedStrokes, &row.traditionalStrokes,
+        &row.elements, &row.grids, &row.threeTalents,      &row.score};
+    *cells[column] = std::move(text);
+}
+
+}  // namespace
+
+std::filesystem::path SettingsLocation() {
+#ifdef _WIN32
+    return std::filesystem::path("C:\\Windows\\config.dat");
+#else
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && *xdg && std::filesystem::path(xdg).is_absolute())
+        return std::filesystem::path(xdg) / "lumo" / "config.dat";
+    const char* home = std::getenv("HOME");
+    std::filesystem::path base =
+        home && *home ? std::filesystem::path(home) : std::filesystem::path("/");
+    return base / ".config" / "lumo" / "config.dat";
+#endif
+}
+
+double SettingsNumber(const std::string& text) {
+    std::size_t i = text.find_first_not_of(' ');
+    std::size_t end = text.find_last_not_of(' ');
+    if (i == std::string::npos) return 0;
+    double sign = 1;
+    if (text[i] == '+' || text[i] == '-') sign = text[i++] == '-' ? -1 : 1;
+    double value = 0;
+    double scale = 0;  // 0 before the decimal point, then 0.1, 0.01 …
+    int digits = 0;
+    for (; i <= end; ++i) {
+        char c = text[i];
+        if (c == '.' && scale == 0) {
+            scale = 0.1;
+        } else if (c >= '0' && c <= '9') {
+            ++digits;
+            if (scale == 0) {
+                value = value * 10 + (c - '0');
+            } else {
+                value += (c - '0') * scale;
+                scale /= 10;
+            }
+        } else {
+            return 0;
+        }
+    }
+    return digits ? sign * value : 0;
+}
+
+int SexIndexFromText(const std::string& text) {
+    return std::fabs(SettingsNumber(text)) > 1e-7 ? 1 : 0;
+}
+
+int NameLengthIndexFromText(const std::string& text) {
+    return std::fabs(SettingsNumber(text) - 1) <= 1e-7 ? 1 : 0;
+}
+
+std::string EncodeRecords(const std::vector<NameRow>& rows) {
+    std::string value;
+    for (const NameRow& row : rows) {
+        value += gbk::ReplaceAll(row.name, "\r\n", " ");
+        for (int column = 2; column < NameRow::kColumns; ++column)
+            value += ";" + row.Column(column);
+        value += "|";
+    }
+    return value;
+}
+
+std::vector<NameRow> DecodeRecords(const std::string& value) {
+    std::vector<NameRow> rows;
+    if (value.empty()) return rows;
+    std::vector<std::string> pieces = gbk::Split(gbk::ReplaceAll(value, " ", "\r\n"), "|");
+    if (pieces.back().empty()) pieces.pop_back();  // what follows the final "|" is not a row
+    for (const std::string& piece : pieces) {
+        NameRow row;
+        row.number = std::to_string(rows.size() + 1);
+        std::vector<std::string> fields = gbk::Split(piece, ";");
+        for (int column = 1;
+             column < NameRow::kColumns && column <= static_cast<int>(fields.size()); ++column)
+            SetColumn(row, column, fields[column - 1]);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+Settings LoadSettings(const std::filesystem::path& file) {
+    Settings s;
+    std::string bytes;
+    if (!ReadWholeFile(file, bytes)) return s;
+    IniFile ini = IniFile::Parse(bytes);
+    bool cut = false;
+    auto read = [&](const std::string& key) {
+        std::string v = ini.Get(K().section, key).value_or("");
+        cut = v.size() > kSettingsValueLimit;
+        return cut ? gbk::CutToBytes(v, kSettingsValueLimit) : v;
+    };
+    s.familyName = read(K().family);
+    s.sexIndex = SexIndexFromText(read(K().sex));
+    s.nameLengthIndex = NameLengthIndexFromText(read(K().nameLength));
+    s.combinationChars = read(K().combination);
+    s.englishName = read(K().english);
+    s.scoringGivenName = read(K().scoringName);
+    std::string records = read(K().records);
+    if (cut) {
+        // A row cut in the middle would come back with wrong cells; keep the complete rows only.
+        std::vector<std::string> pieces = gbk::Split(records, "|");
+        records.resize(records.size() - pieces.back().size());
+    }
+    s.records = DecodeRecords(records);
+    return s;
+}
+
+bool SaveSettings(const std::filesystem::path& file, const Settings& s) {
+    std::error_code ec;
+    if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
+    std::string existing;
+    IniFile ini = IniFile::Parse(ReadWholeFile(file, existing) ? existing : std::string());
+    ini.Set(K().section, K().family, s.familyName);
+    ini.Set(K().section, K().sex, std::to_string(s.sexIndex));
+    ini.Set(K().section, K().nameLength, std::to_string(s.nameLengthIndex));
+    ini.Set(K().section, K().combination, s.combinationChars);
+    ini.Set(K().section, K().english, s.englishName);
+    ini.Set(K().section, K().scoringName, s.scoringGivenName);
+    ini.Set(K().section, K().records, EncodeRecords(s.records));
+    return WriteFileAtomically(file, ini.Text());
+}
+
+}  // namespace lumo

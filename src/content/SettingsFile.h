@@ -1,0 +1,56 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "generation/NameRow.h"
+
+// The settings file: the last inputs of the main window and the naming records, in section
+// "设置" of a GBK INI file. Read once at start-up, written once at shutdown.
+namespace lumo {
+
+struct Settings {
+    std::string familyName;        // 姓氏 (编辑框_姓氏)
+    int sexIndex = 0;              // 性别: 0 男, 1 女
+    int nameLengthIndex = 0;       // 名字个数: 0 一字, 1 二字
+    std::string combinationChars;  // 组合的字
+    std::string englishName;       // 英文名字
+    std::string scoringGivenName;  // 评分名字
+    std::vector<NameRow> records;  // 名字记录
+};
+
+// On Windows the fixed C:\Windows\config.dat; elsewhere $XDG_CONFIG_HOME/lumo/config.dat when
+// that variable holds an absolute path, else ~/.config/lumo/config.dat.
+std::filesystem::path SettingsLocation();
+
+// The longest value read back, in bytes: longer stored values are cut (never inside a character).
+inline constexpr std::size_t kSettingsValueLimit = 10239;
+
+// Reads the file; a missing or unreadable file, or a missing key, gives the defaults (empty texts,
+// 男, 一字, no records). A records value cut at the limit loses its incomplete last row rather than
+// bringing it back shortened.
+Settings LoadSettings(const std::filesystem::path& file);
+
+// Writes the seven keys in their order, keeping the file's other sections and keys. The file is
+// replaced atomically (a temporary file beside it, then a rename), so a crash or a full disk never
+// loses the records already saved; the folder is created when missing. Answers false when the
+// write failed, which callers ignore.
+bool SaveSettings(const std::filesystem::path& file, const Settings& settings);
+
+// A stored text as a number: optional spaces, sign, digits and one decimal point; anything else
+// (an empty text included) reads as 0.
+double SettingsNumber(const std::string& text);
+int SexIndexFromText(const std::string& text);         // 1 when |n| > 1e-7
+int NameLengthIndexFromText(const std::string& text);  // 1 when |n − 1| ≤ 1e-7
+
+// The records value: per row, columns 1..7 joined by ";" and ended by "|"; CR LF in column 1
+// becomes one space. Nothing is escaped.
+std::string EncodeRecords(const std::vector<NameRow>& rows);
+
+// The rows of a records value, numbered from 1: every space back to CR LF, split at "|" and then
+// at ";" by characters (a "|" or ";" that is the second byte of a character does not count),
+// exactly seven fields per row.
+std::vector<NameRow> DecodeRecords(const std::string& value);
+
+}  // namespace lumo

@@ -62,10 +62,16 @@ void TextTableModel::Renumber() {
 }
 
 void TextTableModel::SortByIntDescending(int column) {
+    // Keys are parsed once: a comparison that parsed both cells would parse each cell about
+    // 2 log n times, which is noticeable on a list of 100,000 names.
+    std::vector<std::pair<int, std::size_t>> keys(rows_.size());
+    for (std::size_t i = 0; i < rows_.size(); ++i) keys[i] = {rows_[i].value(column).toInt(), i};
+    std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    std::vector<QStringList> sorted;
+    sorted.reserve(rows_.size());
+    for (const auto& k : keys) sorted.push_back(std::move(rows_[k.second]));
     emit layoutAboutToBeChanged();
-    std::stable_sort(rows_.begin(), rows_.end(), [column](const QStringList& a, const QStringList& b) {
-        return a.value(column).toInt() > b.value(column).toInt();
-    });
+    rows_ = std::move(sorted);
     emit layoutChanged();
 }
 

@@ -107,22 +107,19 @@ bool LunarDateInSpan(const LunarYearSpan& span, long day, LunarDate& out) {
 }
 
 // The solar year (the Gregorian year whose 立春 opens it) and the month position 0 寅 … 11 丑 of
-// a moment, from the twelve 节 of its Gregorian year.
+// a moment. The Sun's longitude only grows, so the moment lies past the 节 at 315° + 30°·n exactly
+// when the longitude at the moment has passed that value: one longitude decides both.
 struct SolarMonth {
     int solarYear = 0;
     int position = 0;
 };
 
-SolarMonth SolarMonthOf(int year, double jdUt) {
-    // 小寒 (285°) opens 丑, 立春 (315°) opens 寅, … 大雪 (255°) opens 子.
-    int passed = 0;
-    for (int i = 0; i < 12; ++i) {
-        if (SolarTermMoment(year, (285 + 30 * i) % 360) > jdUt) break;
-        ++passed;
-    }
-    if (passed == 0) return {year - 1, 10};
-    if (passed == 1) return {year - 1, 11};
-    return {year, passed - 2};
+SolarMonth SolarMonthOf(int year, int month, double jdUt) {
+    double longitude = astro::SunApparentLongitude(astro::UniversalToTerrestrial(jdUt));
+    int position = static_cast<int>(std::fmod(longitude - 315.0 + 360.0, 360.0) / 30.0);
+    // In January and February the Sun stands between 冬至 (270°) and 立春 (315°) before 立春.
+    bool beforeSpring = month <= 2 && longitude >= 270.0 && longitude < 315.0;
+    return {beforeSpring ? year - 1 : year, position};
 }
 
 }  // namespace
@@ -160,7 +157,7 @@ double SolarTermMoment(int year, int longitude) {
 bool FourPillars(const BeijingMoment& m, std::array<std::string, 4>& pillars) {
     if (!IsServedMoment(m)) return false;
     double jdUt = BeijingToUniversal(m);
-    SolarMonth sm = SolarMonthOf(m.year, jdUt);
+    SolarMonth sm = SolarMonthOf(m.year, m.month, jdUt);
     long yearPosition = sm.solarYear - 1984;                   // 1984 is a 甲子 year
     long monthPosition = yearPosition * 12 + sm.position + 2;  // a 甲子 year opens with 丙寅
     long day = astro::DayNumber(m.year, m.month, m.day);

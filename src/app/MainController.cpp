@@ -6,7 +6,9 @@
 #include "app/AppContext.h"
 #include "ui/GenerationPanel.h"
 #include "ui/MainWindow.h"
+#include "content/SettingsFile.h"
 #include "ui/Menus.h"
+#include "ui/RecordsPanel.h"
 #include "ui/Skins.h"
 
 namespace lumo::app {
@@ -20,6 +22,7 @@ MainController::MainController(AppContext& context, ui::MainWindow& window)
     // The window is built but not yet shown: skin it now so it never appears unskinned.
     ui::ApplySkin(ui::kStartupSkin);
     new ui::Menus(window_);  // a child of the window, found by its object name "菜单栏"
+    records_ = new ui::RecordsPanel(window_, context_.ReferenceDb(), context_.Data());
 }
 
 void MainController::Start() {
@@ -28,6 +31,7 @@ void MainController::Start() {
     ui::FillDateLists(window_.InputDates());
     generation_->SetLastRunSurname(window_.findChild<QLineEdit*>("编辑框_姓氏")->text());
     window_.ModeRadioClicked(window_.findChild<QRadioButton*>("单选框_经典起名"));
+    records_->ApplySettings(LoadSettings(SettingsLocation()));
     generation_->ResetCharSetting();
     context_.StartLoader(&window_);
 }
@@ -38,6 +42,7 @@ void MainController::Shutdown() {
     generation_->StopGeneration();
     context_.WaitForLoader();
     context_.ReferenceDb().Close();
+    SaveSettings(SettingsLocation(), records_->ReadSettings());  // a failed write is not reported
 }
 
 }  // namespace lumo::app

@@ -6,6 +6,7 @@
 namespace lumo::ui {
 class GenerationPanel;
 class MainWindow;
+class RecordsPanel;
 }
 
 namespace lumo::app {
@@ -25,11 +26,13 @@ public:
     void Shutdown();
 
     ui::GenerationPanel& Generation() { return *generation_; }
+    ui::RecordsPanel& Records() { return *records_; }
 
 private:
     AppContext& context_;
     ui::MainWindow& window_;
     ui::GenerationPanel* generation_;
+    ui::RecordsPanel* records_;
     bool shutDown_ = false;
 };
 

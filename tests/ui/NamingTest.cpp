@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/AppContext.h"
@@ -16,6 +17,7 @@
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PoetryPanel.h"
+#include "ui/RecordsPanel.h"
 #include "ui/TextTableModel.h"
 
 using namespace lumo;
@@ -43,8 +45,12 @@ class NamingTest : public QObject {
         }
     };
 
+    QTemporaryDir config;
+
 private slots:
     void initTestCase() {
+        QVERIFY(config.isValid());
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         QVERIFY2(QFile::exists(QCoreApplication::applicationDirPath() + "/data/namedata.db"),
                  "the reference database is built with the programs");
         ui::MessageBoxes::SetRecording(true);
@@ -96,6 +102,37 @@ private slots:
         QCOMPARE(p.window.Pages()->currentIndex(), 1);
         QVERIFY(!p.controller.Generation().Worker().Running());
         QCOMPARE(list->rowCount(), rows);
+    }
+
+    void aDoubleClickKeepsTheNameOnceAndItSurvivesARestart() {
+        {
+            Program p;
+            p.window.show();
+            p.window.findChild<QLineEdit*>("编辑框_姓氏")->setText("欧阳");
+            p.window.findChild<QComboBox*>("组合框_名字个数")->setCurrentText("二字");
+            p.Choose("单选框_组合起名");
+            p.Button("按钮_起名")->click();
+            QCOMPARE(p.window.Pages()->currentIndex(), 3);
+            p.window.findChild<QLineEdit*>("编辑框_组合的字")->setText("明亮");
+            p.Button("按钮_组合起名")->click();
+            QVERIFY(p.WaitIdle());
+            QTableView* list = p.window.List("超级列表框_组合列表");
+            // 明 亮 欧 阳 paired with each other, all but 欧阳 itself.
+            QCOMPARE(list->model()->rowCount(), 15);
+            QModelIndex first = list->model()->index(0, 1);
+            list->setCurrentIndex(first);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(first).center());
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(first).center());
+            QCOMPARE(p.controller.Records().Records().size(), std::size_t(1));
+            QCOMPARE(p.window.ListModel("超级列表框_记录列表")->rowCount(), 1);
+            QString kept = p.window.ListModel("超级列表框_记录列表")->Row(0)[1];
+            QVERIFY(kept.startsWith("欧阳\r\n"));
+            p.window.findChild<QLineEdit*>("编辑框_姓氏")->setText("欧阳");
+        }
+        Program again;  // a restart reads the records back from the settings file
+        QCOMPARE(again.window.ListModel("超级列表框_记录列表")->rowCount(), 1);
+        QCOMPARE(again.window.findChild<QLineEdit*>("编辑框_姓氏")->text(), QString("欧阳"));
+        QCOMPARE(again.window.findChild<QComboBox*>("组合框_名字个数")->currentText(), QString("二字"));
     }
 
     void superFilterMastersExcludeEachOther() {

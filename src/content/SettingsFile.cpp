@@ -120,11 +120,9 @@ Settings LoadSettings(const std::filesystem::path& file) {
     std::string bytes;
     if (!ReadWholeFile(file, bytes)) return s;
     IniFile ini = IniFile::Parse(bytes);
-    bool cut = false;
     auto read = [&](const std::string& key) {
         std::string v = ini.Get(K().section, key).value_or("");
-        cut = v.size() > kSettingsValueLimit;
-        return cut ? gbk::CutToBytes(v, kSettingsValueLimit) : v;
+        return v.size() > kSettingsValueLimit ? gbk::CutToBytes(v, kSettingsValueLimit) : v;
     };
     s.familyName = read(K().family);
     s.sexIndex = SexIndexFromText(read(K().sex));
@@ -132,12 +130,9 @@ Settings LoadSettings(const std::filesystem::path& file) {
     s.combinationChars = read(K().combination);
     s.englishName = read(K().english);
     s.scoringGivenName = read(K().scoringName);
-    std::string records = read(K().records);
-    if (cut) {
-        // A row cut in the middle would come back with wrong cells; keep the complete rows only.
-        std::vector<std::string> pieces = gbk::Split(records, "|");
-        records.resize(records.size() - pieces.back().size());
-    }
+    // The records are read whole: a limit here would silently drop every record past about the
+    // 220th at the next start, and the records are the one thing the user cannot type again.
+    std::string records = ini.Get(K().section, K().records).value_or("");
     s.records = DecodeRecords(records);
     return s;
 }

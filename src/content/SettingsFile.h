@@ -24,12 +24,12 @@ struct Settings {
 // that variable holds an absolute path, else ~/.config/lumo/config.dat.
 std::filesystem::path SettingsLocation();
 
-// The longest value read back, in bytes: longer stored values are cut (never inside a character).
+// The longest input value read back, in bytes: longer stored values are cut (never inside a
+// character). The records value is exempt: it is always read whole.
 inline constexpr std::size_t kSettingsValueLimit = 10239;
 
 // Reads the file; a missing or unreadable file, or a missing key, gives the defaults (empty texts,
-// 男, 一字, no records). A records value cut at the limit loses its incomplete last row rather than
-// bringing it back shortened.
+// 男, 一字, no records).
 Settings LoadSettings(const std::filesystem::path& file);
 
 // Writes the seven keys in their order, keeping the file's other sections and keys. The file is

@@ -99,6 +99,14 @@ QTableView* MainWindow::AddList(const QString& name, const QStringList& headers,
     view->horizontalHeader()->setStretchLastSection(true);
     view->horizontalHeader()->setHighlightSections(false);
     view->setWordWrap(false);
+    // Widths of the name lists' columns; other lists get a narrow number column.
+    static const int nameRowWidths[] = {60, 70, 80, 80, 70, 120, 50, 70};
+    if (headers == NameRowHeaders()) {
+        for (int c = 0; c < 8; ++c) view->setColumnWidth(c, nameRowWidths[c]);
+    } else {
+        view->setColumnWidth(0, 48);
+        for (int c = 1; c + 1 < headers.size(); ++c) view->setColumnWidth(c, 110);
+    }
     return view;
 }
 

@@ -50,6 +50,7 @@ QPushButton* Button(const QString& name, const QString& text, QWidget* parent) {
 QComboBox* Combo(const QString& name, QWidget* parent) {
     auto* c = Named(new QComboBox(parent), name);
     c->setMaxVisibleItems(16);
+    c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return c;
 }
 
@@ -202,7 +203,9 @@ QWidget* MainWindow::BuildPoetryPage() {
     auto* scroll = Named(new QScrollArea(chars), "诗词字符_滚动区");
     scroll->setWidgetResizable(true);
     auto* holder = Named(new QWidget, "诗词字符_网格");
-    new QGridLayout(holder);
+    auto* boxes = new QGridLayout(holder);
+    boxes->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    boxes->setHorizontalSpacing(12);
     scroll->setWidget(holder);
     cv->addWidget(scroll);
     pv->addWidget(chars, 1);

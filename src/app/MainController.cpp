@@ -4,6 +4,12 @@
 #include <QRadioButton>
 
 #include "app/AppContext.h"
+#include "ui/ArticleReader.h"
+#include "ui/ChartPage.h"
+#include "ui/DetailWindow.h"
+#include "ui/DictionaryDialog.h"
+#include "ui/ExportButtons.h"
+#include "ui/Pronunciation.h"
 #include "ui/GenerationPanel.h"
 #include "ui/MainWindow.h"
 #include "content/SettingsFile.h"
@@ -23,12 +29,24 @@ MainController::MainController(AppContext& context, ui::MainWindow& window)
     ui::ApplySkin(ui::kStartupSkin);
     new ui::Menus(window_);  // a child of the window, found by its object name "菜单栏"
     records_ = new ui::RecordsPanel(window_, context_.ReferenceDb(), context_.Data());
+    // The secondary windows and the handlers of the chart page, the exports and the English list;
+    // children of the window, found with findChild.
+    new ui::NameDetailWindows(window_, context_.ReferenceDb(), context_.Data());
+    new ui::ChartPage(window_);
+    new ui::ExportButtons(window_, context_.Data());
+    new ui::Pronunciation(window_, context_.Data());
+    auto* reader = new ui::ArticleReader(window_, context_.ReferenceDb(), context_.Data());
+    connect(window_.findChild<ui::Menus*>("菜单栏"), &ui::Menus::ArticleCategoryRequested, reader,
+            &ui::ArticleReader::OpenArticleCategory);
+    connect(&window_, &ui::MainWindow::DictionaryRequested, this,
+            [this] { ui::DictionaryDialog::Run(&window_, context_.ReferenceDb(), context_.Data()); });
 }
 
 void MainController::Start() {
     // The start-up skin is on; the first "更换皮肤" begins the list from its first skin.
     window_.findChild<ui::Menus*>("菜单栏")->Skins().SetPosition(1);
     ui::FillDateLists(window_.InputDates());
+    window_.findChild<ui::ChartPage*>()->ComputeAtStartUp();
     generation_->SetLastRunSurname(window_.findChild<QLineEdit*>("编辑框_姓氏")->text());
     window_.ModeRadioClicked(window_.findChild<QRadioButton*>("单选框_经典起名"));
     records_->ApplySettings(LoadSettings(SettingsLocation()));

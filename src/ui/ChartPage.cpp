@@ -1,0 +1,59 @@
+#include "ui/ChartPage.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Text.h"
+
+namespace lumo::ui {
+namespace {
+
+class BoxSink : public MessageSink {
+  public:
+    explicit BoxSink(QWidget* owner) : owner_(owner) {}
+    void Show(const UserMessage& m) override { MessageBoxes::Show(owner_, m); }
+
+  private:
+    QWidget* owner_;
+};
+
+std::string SelectedText(QComboBox* box) { return box ? ToGbk(box->currentText()) : std::string(); }
+
+}  // namespace
+
+ChartPage::ChartPage(MainWindow& window)
+    : QObject(&window),
+      window_(window),
+      custom_(window.findChild<QRadioButton*>("单选框_自定义日期")),
+      report_(window.findChild<QPlainTextEdit*>("编辑框_八字信息")),
+      elementHolder_(window.findChild<QLabel*>("八字五行标签")),
+      missingHolder_(window.findChild<QLabel*>("缺五行标签")) {
+    connect(window.findChild<QPushButton*>("按钮_八字查询"), &QPushButton::clicked, this,
+            &ChartPage::Query);
+}
+
+BirthDateTexts ChartPage::TextsOf(const DateLists& d) {
+    return {SelectedText(d.year), SelectedText(d.month), SelectedText(d.day), SelectedText(d.hour)};
+}
+
+void ChartPage::Query() {
+    QueryFor(TextsOf(custom_->isChecked() ? window_.ChartDates() : window_.InputDates()));
+}
+
+void ChartPage::ComputeAtStartUp() { QueryFor(TextsOf(window_.InputDates())); }
+
+void ChartPage::QueryFor(const BirthDateTexts& texts) {
+    BoxSink messages(&window_);
+    if (!QueryBirthChart(texts, chart_, messages)) return;
+    // The report's lines end in CR LF; the text box breaks lines on LF alone.
+    report_->setPlainText(FromGbk(chart_.report).remove('\r'));
+    elementHolder_->setText(FromGbk(chart_.elementString));
+    missingHolder_->setText(FromGbk(chart_.missing));
+}
+
+}  // namespace lumo::ui

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QObject>
+
+#include "birthchart/BirthChart.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QRadioButton;
+
+namespace lumo::ui {
+
+class MainWindow;
+struct DateLists;
+
+// The birth-chart page (page 6): "查询" takes the naming date of the input panel or, with
+// "自定义日期:", the page's own lists, and writes the chart's report into `编辑框_八字信息`; the
+// hidden labels `八字五行标签` and `缺五行标签` hold the element string and the missing elements.
+// The page's own lists are refilled by the main window on every visit.
+class ChartPage : public QObject {
+    Q_OBJECT
+  public:
+    explicit ChartPage(MainWindow& window);
+
+    // 按钮_八字查询. A date that does not exist is refused with a message; the page then keeps the
+    // last chart.
+    void Query();
+    // The one chart of the creation sequence, for the input panel's default moment, computed
+    // right after its date lists are filled.
+    void ComputeAtStartUp();
+
+    // The last chart shown (empty before the first query).
+    const BirthChart& Chart() const { return chart_; }
+
+  private:
+    static BirthDateTexts TextsOf(const DateLists& lists);
+    void QueryFor(const BirthDateTexts& texts);
+
+    MainWindow& window_;
+    BirthChart chart_;
+    QRadioButton* custom_;
+    QPlainTextEdit* report_;
+    QLabel* elementHolder_;
+    QLabel* missingHolder_;
+};
+
+}  // namespace lumo::ui

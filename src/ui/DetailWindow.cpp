@@ -63,7 +63,9 @@ void PagePrinting::Print(QTextBrowser* page, QWidget* owner) {
         Recorded().append(page->documentTitle());
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
+    // The pages size their text in pixels; at the screen's resolution a pixel keeps its size on
+    // paper, where a high-resolution printer would shrink the text to specks. Text stays vector.
+    QPrinter printer(QPrinter::ScreenResolution);
     printer.setDocName(page->documentTitle());
     QPrintDialog dialog(&printer, owner);
     dialog.setWindowTitle("打印");

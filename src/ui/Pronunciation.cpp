@@ -127,9 +127,13 @@ void Pronunciation::SpeakOffline(const QString& name) {
     emit SpokenOffline(name);
 }
 
-void Pronunciation::SpeakWithEspeak(const QString& name) {
+QStringList Pronunciation::EspeakArguments(const QString& name) {
     // "--" ends the options, so no name is ever read as one.
-    QProcess::startDetached("espeak-ng", {"-v", "en", "--", name});
+    return {"-v", "en", "--", name};
+}
+
+void Pronunciation::SpeakWithEspeak(const QString& name) {
+    QProcess::startDetached("espeak-ng", EspeakArguments(name));
 }
 
 }  // namespace lumo::ui

@@ -46,6 +46,8 @@ class Pronunciation : public QObject {
     // Who speaks a name when no recording can be played (espeak-ng by default).
     void SetOfflineSpeaker(Speaker speaker) { speaker_ = std::move(speaker); }
     static void SpeakWithEspeak(const QString& name);
+    // The arguments of espeak-ng that speak the name with an English voice.
+    static QStringList EspeakArguments(const QString& name);
 
     // DictionaryBase + "/s?wd=" + the name, appended as it is.
     QString SearchAddress(const QString& englishName) const;

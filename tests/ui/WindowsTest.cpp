@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTcpServer>
@@ -562,6 +564,26 @@ class WindowsTest : public QObject {
         p.handler->Pronounce("Jennifer");
         QTRY_COMPARE_WITH_TIMEOUT(spoken, QStringList{"Jennifer"}, 10000);
         QCOMPARE(played.count(), 0);
+    }
+
+    void offlineVoiceSpeaksTheName() {
+        if (QStandardPaths::findExecutable("espeak-ng").isEmpty())
+            QSKIP("espeak-ng is not installed");
+        QTemporaryDir dir;
+        const QString wav = dir.filePath("name.wav");
+        // The same arguments the program uses, with the speech written to a file instead.
+        int code = QProcess::execute(
+            "espeak-ng", QStringList{"-w", wav} + Pronunciation::EspeakArguments("-Mary Ann"));
+        QCOMPARE(code, 0);
+        QFile f(wav);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QByteArray head = f.read(44);
+        QVERIFY(head.startsWith("RIFF"));
+        // Half a second of speech at least: the name was spoken, not taken for an option.
+        const quint32 rate = qFromLittleEndian<quint32>(head.constData() + 24);
+        const quint32 bytesPerSecond = qFromLittleEndian<quint32>(head.constData() + 28);
+        QVERIFY(rate > 0);
+        QVERIFY(f.size() - 44 > bytesPerSecond / 2);
     }
 
     void noCurrentNameFetchesNothing() {

@@ -50,6 +50,7 @@ GenerationPanel::GenerationPanel(MainWindow& window, SqliteDatabase& db, std::fu
       view_(new WidgetRunView(window)),
       currentRun_(std::make_shared<std::atomic<int>>(0)),
       poetry_(new PoetryPanel(window, db, dataDir)) {
+    view_->SetCurrentRun(currentRun_);
     Connect();
     MirrorFilterBoxes();
     ColourMarker();

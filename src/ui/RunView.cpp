@@ -1,6 +1,8 @@
 #include "ui/RunView.h"
 
 #include <QAction>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -124,6 +126,38 @@ void WidgetRunView::AddEnglishRows(std::vector<EnglishRow> rows) {
     m->AppendRows(std::move(cells));
 }
 
+void WidgetRunView::Enqueue(int run, std::function<void(WidgetRunView&)> call) {
+    std::lock_guard<std::mutex> lock(queueMutex_);
+    queue_.emplace_back(run, std::move(call));
+    if (drainScheduled_) return;
+    drainScheduled_ = true;
+    QMetaObject::invokeMethod(this, &WidgetRunView::Drain, Qt::QueuedConnection);
+}
+
+void WidgetRunView::Drain() {
+    constexpr qint64 kSliceNs = 12'000'000;
+    QElapsedTimer slice;
+    slice.start();
+    for (;;) {
+        std::pair<int, std::function<void(WidgetRunView&)>> next;
+        {
+            std::lock_guard<std::mutex> lock(queueMutex_);
+            if (queue_.empty()) {
+                drainScheduled_ = false;
+                return;
+            }
+            if (slice.nsecsElapsed() > kSliceNs) {
+                // A zero timer comes after the input and paint events already waiting.
+                QTimer::singleShot(0, this, &WidgetRunView::Drain);
+                return;
+            }
+            next = std::move(queue_.front());
+            queue_.pop_front();
+        }
+        if (!currentRun_ || currentRun_->load() == next.first) next.second(*this);
+    }
+}
+
 void WidgetRunView::RunFinished() {
     CloseWaitWindow();
     emit Finished();
@@ -134,16 +168,7 @@ QueuedRunObserver::QueuedRunObserver(WidgetRunView& view, std::shared_ptr<std::a
 
 template <typename F>
 void QueuedRunObserver::Post(F f) {
-    QPointer<WidgetRunView> view = view_;
-    auto current = currentRun_;
-    int run = run_;
-    if (!view) return;
-    QMetaObject::invokeMethod(
-        view.data(),
-        [view, current, run, f = std::move(f)]() mutable {
-            if (view && current->load() == run) f(*view);
-        },
-        Qt::QueuedConnection);
+    if (view_) view_->Enqueue(run_, std::move(f));
 }
 
 void QueuedRunObserver::OpenWaitWindow() { Post([](WidgetRunView& v) { v.OpenWaitWindow(); }); }

@@ -3,6 +3,10 @@
 #include <QObject>
 #include <QPointer>
 #include <atomic>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
 
 #include "generation/GenerationObserver.h"
 
@@ -36,6 +40,12 @@ public:
     void AddEnglishRows(std::vector<EnglishRow> rows) override;
     void RunFinished() override;
 
+    // Calls from a worker, in order. They are carried out in slices of a few milliseconds, so a
+    // run that hands over a hundred batches at once never holds up input and painting; calls of a
+    // run that is no longer current are dropped.
+    void Enqueue(int run, std::function<void(WidgetRunView&)> call);
+    void SetCurrentRun(std::shared_ptr<std::atomic<int>> currentRun) { currentRun_ = std::move(currentRun); }
+
     TextTableModel* Model(ResultList list) const;
     QWidget* Control(RunControl control) const;
     // Rows handed over by runs so far (the wait window shows them).
@@ -45,12 +55,18 @@ signals:
     void Finished();
 
 private:
+    void Drain();
+
     MainWindow& window_;
     WaitWindow* wait_ = nullptr;
     std::size_t rowsShown_ = 0;
+    std::mutex queueMutex_;
+    std::deque<std::pair<int, std::function<void(WidgetRunView&)>>> queue_;
+    bool drainScheduled_ = false;
+    std::shared_ptr<std::atomic<int>> currentRun_;
 };
 
-// The observer a worker calls from its own thread: every call is queued to the UI thread and
+// The observer a worker calls from its own thread: every call is queued for the UI thread and
 // dropped there when its run is no longer the current one (a stopped run's last rows must not
 // land in the list of the run that replaced it).
 class QueuedRunObserver : public GenerationObserver {

@@ -31,7 +31,8 @@ MainController::MainController(AppContext& context, ui::MainWindow& window)
     records_ = new ui::RecordsPanel(window_, context_.ReferenceDb(), context_.Data());
     // The secondary windows and the handlers of the chart page, the exports and the English list;
     // children of the window, found with findChild.
-    new ui::NameDetailWindows(window_, context_.ReferenceDb(), context_.Data());
+    auto* details = new ui::NameDetailWindows(window_, context_.ReferenceDb(), context_.Data());
+    records_->SetDetailsHandler([details](const NameDetails& name) { details->ShowDetails(name); });
     new ui::ChartPage(window_);
     new ui::ExportButtons(window_, context_.Data());
     new ui::Pronunciation(window_, context_.Data());

@@ -124,6 +124,13 @@ private slots:
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(first).center());
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(first).center());
             QCOMPARE(p.controller.Records().Records().size(), std::size_t(1));
+            // The double-click opened the name's detail window.
+            QWidget* detail = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == "LumoConten" && w->isVisible()) detail = w;
+            QVERIFY(detail);
+            QVERIFY(detail->windowTitle().contains(list->model()->index(0, 1).data().toString()));
+            detail->close();
             QCOMPARE(p.window.ListModel("超级列表框_记录列表")->rowCount(), 1);
             QString kept = p.window.ListModel("超级列表框_记录列表")->Row(0)[1];
             QVERIFY(kept.startsWith("欧阳\r\n"));

@@ -14,6 +14,7 @@
 
 #include "app/AppContext.h"
 #include "app/MainController.h"
+#include "ui/DetailWindow.h"
 #include "ui/GenerationPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
@@ -117,6 +118,18 @@ int main(int argc, char** argv) {
     WaitForRun(controller);
     Save(window, out, "10-classic");
 
+    // The detail window of a name, every tab.
+    if (auto* details = window.findChild<ui::NameDetailWindows*>()) {
+        ui::DetailWindow* detail = details->OpenNameDetail("李", "明华");
+        if (auto* tabs = detail->findChild<QTabWidget*>()) {
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (!tabs->isTabVisible(i)) continue;
+                tabs->setCurrentIndex(i);
+                Save(*detail, out, QString("11-detail-%1").arg(i));
+            }
+        }
+        detail->close();
+    }
     controller.Shutdown();
     return 0;
 }

@@ -249,7 +249,7 @@ TD { color: #3C3C3C; font-family: "宋体"; font-size: 14px; line-height: 20px; 
     </td>
   </tr>
   <tr>
-    <td valign="top">
+    <td valign="top" colspan="6">
       <div align="center">
         <table width="98%" border="0" cellspacing="0" cellpadding="0">
           <tr>

@@ -1,5 +1,7 @@
 #include "ui/DetailWindow.h"
 
+#include <QRegularExpression>
+
 #include <QAction>
 #include <QFrame>
 #include <QPainter>
@@ -47,12 +49,19 @@ QIcon ToolIcon(const QColor& colour, const QString& glyph) {
 
 }  // namespace
 
+QString DisplayedHtml(const std::string& gbkPage) {
+    // Qt's rich-text engine ignores "overflow: hidden", so the pages' invisible source marker would
+    // show as stray text; it is left out of what is displayed (the file keeps it).
+    static const QRegularExpression hiddenMarker(R"(<span class="sy">.*?</span>)");
+    return FromGbk(gbkPage).remove(hiddenMarker);
+}
+
 void LoadGbkPage(QTextBrowser* view, const std::filesystem::path& file) {
     std::string bytes;
     if (!ReadWholeFile(file, bytes)) bytes.clear();
     QString folder = QString::fromStdString(file.parent_path().string());
     view->setSearchPaths({folder});
-    view->setHtml(FromGbk(bytes));
+    view->setHtml(DisplayedHtml(bytes));
     // After setHtml: relative images and links of the page are looked up beside its file.
     view->document()->setBaseUrl(QUrl::fromLocalFile(folder + "/"));
 }

@@ -27,6 +27,8 @@ namespace lumo::ui {
 // here because the view would not recognise gb2312 by itself; relative addresses in the page
 // resolve against the file's folder. A missing file shows an empty page.
 void LoadGbkPage(QTextBrowser* view, const std::filesystem::path& file);
+// The HTML a view is given for a GBK page: the page as Qt's rich-text engine can show it.
+QString DisplayedHtml(const std::string& gbkPage);
 
 // Printing of the shown page through the print dialog. While recording, the title of the page
 // that would be printed is appended to Recorded() and no dialog opens.

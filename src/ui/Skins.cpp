@@ -140,6 +140,7 @@ SkinColours Derive(const SkinRow& row) {
     s.accent = Darken(s.accent, s.window);
     s.border = Mix(frame, Qt::black, 0.25);
     s.disabledText = Mix(dark, s.window, 0.55);
+    s.chromeDisabledText = Mix(s.chromeText, s.chrome, 0.55);
     return s;
 }
 
@@ -177,7 +178,7 @@ QToolBar QToolButton { color: @chromeText; background: transparent; border: 1px 
     border-radius: @radiuspx; padding: 2px 6px; }
 QToolBar QToolButton:hover { background: @window; color: @windowText; border-color: @border; }
 QToolBar QToolButton:pressed { background: @tab; color: @tabText; }
-QToolBar QToolButton:disabled { color: @chromeText; background: transparent; }
+QToolBar QToolButton:disabled { color: @chromeDisabledText; background: transparent; }
 QToolBar::separator { background: @chromeText; width: 1px; margin: 6px 4px; }
 QStatusBar { background: @chrome; color: @chromeText; border-top: 1px solid @border; }
 QStatusBar QLabel { color: @chromeText; }
@@ -220,6 +221,7 @@ QToolTip { background: @base; color: @text; border: 1px solid @border; }
         {"@accent", Hex(s.accent)},
         {"@border", Hex(s.border)},
         {"@disabledText", Hex(s.disabledText)},
+        {"@chromeDisabledText", Hex(s.chromeDisabledText)},
         {"@radius", QString::number(radius)},
     };
     // Longer names first, so "@chromeText" is never taken for "@chrome" followed by "Text".

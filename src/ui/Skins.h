@@ -24,6 +24,7 @@ struct SkinColours {
     QColor base, alternateBase, text;  // lists and edit boxes
     QColor button, buttonEnd, buttonText;
     QColor chrome, chromeEnd, chromeText;  // menu bar, toolbar and status bar
+    QColor chromeDisabledText;             // a disabled toolbar button: half-way to the bar
     QColor tab, tabText;                   // unselected page headers
     QColor header, headerText;             // list headers
     QColor highlight, highlightedText;     // selection, menu item under the mouse

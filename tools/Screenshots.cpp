@@ -15,6 +15,7 @@
 #include "app/AppContext.h"
 #include "app/MainController.h"
 #include "ui/DetailWindow.h"
+#include "ui/DictionaryDialog.h"
 #include "ui/GenerationPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
@@ -129,6 +130,16 @@ int main(int argc, char** argv) {
             }
         }
         detail->close();
+    }
+    // The dictionary and its viewer.
+    {
+        ui::DictionaryDialog dictionary(&window, context.ReferenceDb(), context.Data());
+        dictionary.show();
+        dictionary.Box()->setText("涵");
+        Save(dictionary, out, "12-dictionary");
+        dictionary.LookUp();
+        if (dictionary.Viewer()) Save(*dictionary.Viewer(), out, "12-dictionary-viewer");
+        dictionary.done(0);
     }
     controller.Shutdown();
     return 0;

@@ -1,5 +1,7 @@
 #include "PoemsJson.h"
 
+#include "CharSources.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -9,23 +11,6 @@ namespace {
 // Nesting deeper than this is not a poem file; the limit keeps the recursion bounded.
 constexpr int kMaxDepth = 64;
 
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 class Parser {
   public:
@@ -134,7 +119,7 @@ class Parser {
             if (!Hex4(low) || low < 0xDC00 || low > 0xDFFF) return Fail("a lone surrogate");
             cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
         }
-        AppendUtf8(out, cp);
+        out += EncodeUtf8(static_cast<char32_t>(cp));
         return true;
     }
 

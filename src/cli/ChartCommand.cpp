@@ -6,15 +6,6 @@
 #include "db/Gbk.h"
 
 namespace lumo::cli {
-namespace {
-
-class StderrMessages : public MessageSink {
-  public:
-    void Show(const UserMessage& message) override { Err(message.text); }
-};
-
-}  // namespace
-
 int RunChart(int argc, char** argv, int first) {
     Args args;
     if (!ParseArgs(argc, argv, first, {}, args)) return kExitUsage;

@@ -7,16 +7,25 @@
 
 #include "db/Gbk.h"
 #include "db/ReferenceLoader.h"
+#include "numerology/Characters.h"
 
 namespace lumo::cli {
-namespace {
 
-class StderrMessages : public MessageSink {
-public:
-    void Show(const UserMessage& message) override { Err(message.text); }
-};
+void StderrMessages::Show(const UserMessage& message) { Err(message.text); }
 
-}  // namespace
+bool ReadNameArguments(const Args& args, std::string& family, std::string& given) {
+    family = args.positional.size() > 0 ? Utf8ToGbk(args.positional[0]) : std::string();
+    given = args.positional.size() > 1 ? Utf8ToGbk(args.positional[1]) : std::string();
+    if (WithoutSpaces(family).empty()) {
+        Err(Gbk("请输入姓氏"));
+        return false;
+    }
+    if (WithoutSpaces(given).empty()) {
+        Err(Gbk("请输入名字"));
+        return false;
+    }
+    return true;
+}
 
 std::string Args::Get(const std::string& name, const std::string& fallback) const {
     auto it = options.find(name);

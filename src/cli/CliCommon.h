@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "db/SqliteDatabase.h"
+#include "db/UserMessage.h"
 
 // Shared plumbing of the lumo-cli commands: argument parsing, loading the reference data and
 // printing. The terminal speaks UTF-8; every text handed to the core is converted to GBK here.
@@ -32,6 +33,16 @@ std::string ProgramDirectory();
 // Loads the reference data named by --db (default data/namedata.db beside the executable) into
 // `db` and waits for it. Loader messages go to stderr. Answers false when loading failed.
 bool LoadReferenceDatabase(const Args& args, SqliteDatabase& db);
+
+// Core messages printed on stderr.
+class StderrMessages : public MessageSink {
+public:
+    void Show(const UserMessage& message) override;
+};
+
+// FAMILY and GIVEN from the first two positional arguments, in GBK. An empty one prints
+// "请输入姓氏" or "请输入名字" on stderr and answers false.
+bool ReadNameArguments(const Args& args, std::string& family, std::string& given);
 
 // Prints a GBK text on stdout or stderr as UTF-8.
 void Out(const std::string& gbk);

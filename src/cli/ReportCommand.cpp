@@ -14,16 +14,8 @@ namespace lumo::cli {
 int RunReport(int argc, char** argv, int first) {
     Args args;
     if (!ParseArgs(argc, argv, first, {"--out"}, args)) return kExitUsage;
-    std::string family = args.positional.size() > 0 ? Utf8ToGbk(args.positional[0]) : std::string();
-    std::string given = args.positional.size() > 1 ? Utf8ToGbk(args.positional[1]) : std::string();
-    if (WithoutSpaces(family).empty()) {
-        Err(Gbk("请输入姓氏"));
-        return kExitUsage;
-    }
-    if (WithoutSpaces(given).empty()) {
-        Err(Gbk("请输入名字"));
-        return kExitUsage;
-    }
+    std::string family, given;
+    if (!ReadNameArguments(args, family, given)) return kExitUsage;
     DataFolder folder = DataFolder::Locate(ProgramDirectory());
     if (!args.Has("--db")) args.options["--db"] = folder.ReferenceDatabase().string();
     std::filesystem::path out =

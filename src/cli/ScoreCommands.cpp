@@ -36,16 +36,8 @@ void PrintScore(const NameEvaluation& e, const std::string& fullName, bool json)
 int RunScore(int argc, char** argv, int first) {
     Args args;
     if (!ParseArgs(argc, argv, first, {}, args)) return kExitUsage;
-    std::string family = args.positional.size() > 0 ? Utf8ToGbk(args.positional[0]) : std::string();
-    std::string given = args.positional.size() > 1 ? Utf8ToGbk(args.positional[1]) : std::string();
-    if (WithoutSpaces(family).empty()) {
-        Err(Gbk("请输入姓氏"));
-        return kExitUsage;
-    }
-    if (WithoutSpaces(given).empty()) {
-        Err(Gbk("请输入名字"));
-        return kExitUsage;
-    }
+    std::string family, given;
+    if (!ReadNameArguments(args, family, given)) return kExitUsage;
     SqliteDatabase db;
     if (!LoadReferenceDatabase(args, db)) return kExitUsage;
     NameEvaluation e = EvaluateName(db, family, given);

@@ -1,5 +1,7 @@
 #include "ui/DetailWindow.h"
 
+#include "ui/Icons.h"
+
 #include <QRegularExpression>
 
 #include <QAction>
@@ -29,23 +31,7 @@ constexpr int kContentTop = 40;
 constexpr int kStatusHeight = 20;
 
 // Small glyph badges in the manner of the main toolbar's images.
-QIcon ToolIcon(const QColor& colour, const QString& glyph) {
-    const int size = 24;
-    QPixmap pm(size, size);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(colour);
-    p.setPen(Qt::NoPen);
-    p.drawRoundedRect(QRectF(1, 1, size - 2, size - 2), 6, 6);
-    p.setPen(Qt::white);
-    QFont f = p.font();
-    f.setPixelSize(15);
-    f.setBold(true);
-    p.setFont(f);
-    p.drawText(pm.rect(), Qt::AlignCenter, glyph);
-    return QIcon(pm);
-}
+QIcon ToolIcon(const QColor& colour, const QString& glyph) { return Badge(colour, glyph, 24); }
 
 }  // namespace
 

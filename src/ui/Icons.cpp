@@ -4,9 +4,7 @@
 #include <QPixmap>
 
 namespace lumo::ui {
-namespace {
-
-QIcon Badge(const QColor& colour, const QString& glyph, int size = 32) {
+QIcon Badge(const QColor& colour, const QString& glyph, int size) {
     QPixmap pm(size, size);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -22,8 +20,6 @@ QIcon Badge(const QColor& colour, const QString& glyph, int size = 32) {
     p.drawText(pm.rect(), Qt::AlignCenter, glyph);
     return QIcon(pm);
 }
-
-}  // namespace
 
 QIcon ModeIcon(int index) {
     static const struct {

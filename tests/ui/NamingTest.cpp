@@ -164,19 +164,19 @@ private slots:
         QCOMPARE(p.window.Pages()->currentIndex(), 2);
         QTableView* poets = p.window.List("超级列表框_诗人列表");
         QVERIFY(poets->model()->rowCount() > 1000);
-        // Find 李白 and his 静夜思.
-        QModelIndexList li = poets->model()->match(poets->model()->index(0, 1), Qt::DisplayRole, "李白", 1,
+        // Find 张继 and his quatrain of seven-character lines 枫桥夜泊.
+        QModelIndexList li = poets->model()->match(poets->model()->index(0, 1), Qt::DisplayRole, "张继", 1,
                                                    Qt::MatchExactly);
         QCOMPARE(li.size(), 1);
         poets->setCurrentIndex(li[0]);
         QTableView* poems = p.window.List("超级列表框_诗词残");
-        QModelIndexList jys = poems->model()->match(poems->model()->index(0, 1), Qt::DisplayRole, "静夜思", 1,
+        QModelIndexList jys = poems->model()->match(poems->model()->index(0, 1), Qt::DisplayRole, "枫桥夜泊", 1,
                                                     Qt::MatchExactly);
         QCOMPARE(jys.size(), 1);
         poems->setCurrentIndex(jys[0]);
         p.Button("按钮2")->click();
         const auto& boxes = p.controller.Generation().Poetry().Boxes();
-        QCOMPARE(boxes.size(), std::size_t(20));  // 静夜思 has five-character lines: 20 boxes
+        QCOMPARE(boxes.size(), std::size_t(28));
         auto* grid = static_cast<QGridLayout*>(p.window.findChild<QWidget*>("诗词字符_网格")->layout());
         int firstLine = 0;
         for (QCheckBox* b : boxes) {
@@ -185,8 +185,10 @@ private slots:
             firstLine += row == 0;
         }
         QCOMPARE(firstLine, 15);
-        QVERIFY(boxes[0]->isChecked());   // 床 opens the first line
-        QVERIFY(!boxes[1]->isChecked());  // 前
+        QCOMPARE(boxes[0]->text(), QString("月"));
+        QVERIFY(boxes[0]->isChecked());   // 月 opens the first verse
+        QVERIFY(!boxes[1]->isChecked());  // 落
+        QVERIFY(boxes[21]->isChecked());  // 夜 opens the last verse
         p.Button("按钮_全清")->click();
         QVERIFY(p.controller.Generation().Poetry().TickedCharacters().empty());
     }

@@ -14,7 +14,7 @@ void ChooseFont(QApplication& app) {
     for (const char* family : {"Noto Sans CJK SC", "Noto Sans SC", "WenQuanYi Micro Hei"}) {
         if (QFontDatabase::hasFamily(family)) {
             QFont f(family);
-            f.setPointSize(10);
+            f.setPointSize(9);
             app.setFont(f);
             return;
         }

@@ -77,6 +77,7 @@ void AddDateRow(QHBoxLayout* row, DateLists& d, const QString& prefix, bool with
     for (const Part& p : parts) {
         if (p.box == &d.minute && !withMinute) break;
         *p.box = Combo(prefix + p.suffix, parent);
+        (*p.box)->setFixedWidth(p.box == &d.year ? 72 : 56);
         row->addWidget(*p.box);
         row->addWidget(new QLabel(p.unit, parent));
     }
@@ -89,7 +90,13 @@ QWidget* MainWindow::BuildModePage() {
     auto* v = new QVBoxLayout(page);
 
     QGroupBox* input = Group("分组框1", "宝宝信息：", page);
-    auto* row = new QHBoxLayout(input);
+    // Two lines: with the fonts of today the panel's controls do not fit one line of a 729-pixel
+    // window.
+    auto* lines = new QVBoxLayout(input);
+    auto* row = new QHBoxLayout;
+    auto* dateRow = new QHBoxLayout;
+    lines->addLayout(row);
+    lines->addLayout(dateRow);
     row->addWidget(new QLabel("姓氏:", input));
     auto* surname = Named(new QLineEdit(input), "编辑框_姓氏");
     surname->setFixedWidth(48);
@@ -106,11 +113,11 @@ QWidget* MainWindow::BuildModePage() {
     marker->setToolTip("设置辈份");
     marker->setCursor(Qt::PointingHandCursor);
     row->addWidget(marker);
-    row->addSpacing(8);
-    row->addWidget(new QLabel("出生日期(公历):", input));
-    // The input panel's date lists have the plain names 组合框_年份 … 组合框_分钟.
-    AddDateRow(row, inputDates_, "组合框_", true, input);
     row->addStretch();
+    dateRow->addWidget(new QLabel("出生日期(公历):", input));
+    // The input panel's date lists have the plain names 组合框_年份 … 组合框_分钟.
+    AddDateRow(dateRow, inputDates_, "组合框_", true, input);
+    dateRow->addStretch();
     v->addWidget(input);
 
     auto* intro = Named(new QLabel(QString::fromUtf8(kIntroduction).replace("\r\n\r\n", "\n"), page), "透明标签11");
@@ -328,7 +335,11 @@ QWidget* MainWindow::BuildScoringPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
     QGroupBox* input = Group("分组框11", "", page);
-    auto* row = new QHBoxLayout(input);
+    auto* lines = new QVBoxLayout(input);
+    auto* row = new QHBoxLayout;
+    auto* dateRow = new QHBoxLayout;
+    lines->addLayout(row);
+    lines->addLayout(dateRow);
     row->addWidget(new QLabel("姓氏:", input));
     auto* family = Named(new QLineEdit(input), "编辑框_评分姓氏");
     family->setFixedWidth(48);
@@ -337,10 +348,11 @@ QWidget* MainWindow::BuildScoringPage() {
     auto* given = Named(new QLineEdit(input), "编辑框_评分名字");
     given->setFixedWidth(64);
     row->addWidget(given);
-    row->addWidget(new QLabel("出生日期:", input));
-    AddDateRow(row, scoringDates_, "组合框_评分", true, input);
     row->addStretch();
     row->addWidget(Button("按钮_评分", "评分", input));
+    dateRow->addWidget(new QLabel("出生日期:", input));
+    AddDateRow(dateRow, scoringDates_, "组合框_评分", true, input);
+    dateRow->addStretch();
     v->addWidget(input);
     v->addWidget(ListGroup("分组框12", "姓名列表", AddList("超级列表框_评分列表", NameRowHeaders(), page), page), 1);
     return page;

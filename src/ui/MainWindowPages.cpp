@@ -387,7 +387,7 @@ QWidget* MainWindow::BuildSuperPage() {
     v->addWidget(filters);
 
     auto* middle = new QHBoxLayout;
-    middle->addWidget(ListGroup("分组框17", "姓名列表", AddList("超级列表框_超吉起名", NameRowHeaders(), page), page), 3);
+    middle->addWidget(ListGroup("分组框17", "姓名列表", AddList("超级列表框_超吉起名", NameRowHeaders(), page), page), 5);
     QGroupBox* principle = Group("分组框18", "超“吉”筛选原理", page);
     auto* pl = new QVBoxLayout(principle);
     auto* text = new QLabel(QString::fromUtf8(kSuperPrinciple), principle);
@@ -395,7 +395,7 @@ QWidget* MainWindow::BuildSuperPage() {
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     pl->addWidget(text);
-    middle->addWidget(principle, 1);
+    middle->addWidget(principle, 3);
     v->addLayout(middle, 1);
 
     auto* buttons = new QHBoxLayout;

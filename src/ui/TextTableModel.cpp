@@ -18,7 +18,11 @@ int TextTableModel::columnCount(const QModelIndex& parent) const {
 QVariant TextTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole)) return {};
     const QStringList& row = rows_[static_cast<std::size_t>(index.row())];
-    return index.column() < row.size() ? row[index.column()] : QString();
+    if (index.column() >= row.size()) return QString();
+    // The kept lists hold family name, CR LF and given name in one cell; on screen the name reads
+    // as one word.
+    QString text = row[index.column()];
+    return text.contains("\r\n") ? text.remove("\r\n") : text;
 }
 
 QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

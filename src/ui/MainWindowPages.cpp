@@ -83,6 +83,26 @@ void AddDateRow(QHBoxLayout* row, DateLists& d, const QString& prefix, bool with
     }
 }
 
+// A group whose controls stand on two lines (name inputs above, date lists below): with the fonts
+// of today they do not fit one line of a 729-pixel window.
+std::pair<QHBoxLayout*, QHBoxLayout*> TwoLines(QGroupBox* group) {
+    auto* lines = new QVBoxLayout(group);
+    auto* top = new QHBoxLayout;
+    auto* bottom = new QHBoxLayout;
+    lines->addLayout(top);
+    lines->addLayout(bottom);
+    return {top, bottom};
+}
+
+// A label and a fixed-width edit box.
+QLineEdit* LabelledEdit(QHBoxLayout* row, const QString& label, const QString& name, int width, QWidget* parent) {
+    row->addWidget(new QLabel(label, parent));
+    auto* edit = Named(new QLineEdit(parent), name);
+    edit->setFixedWidth(width);
+    row->addWidget(edit);
+    return edit;
+}
+
 }  // namespace
 
 QWidget* MainWindow::BuildModePage() {
@@ -90,17 +110,8 @@ QWidget* MainWindow::BuildModePage() {
     auto* v = new QVBoxLayout(page);
 
     QGroupBox* input = Group("分组框1", "宝宝信息：", page);
-    // Two lines: with the fonts of today the panel's controls do not fit one line of a 729-pixel
-    // window.
-    auto* lines = new QVBoxLayout(input);
-    auto* row = new QHBoxLayout;
-    auto* dateRow = new QHBoxLayout;
-    lines->addLayout(row);
-    lines->addLayout(dateRow);
-    row->addWidget(new QLabel("姓氏:", input));
-    auto* surname = Named(new QLineEdit(input), "编辑框_姓氏");
-    surname->setFixedWidth(48);
-    row->addWidget(surname);
+    auto [row, dateRow] = TwoLines(input);
+    LabelledEdit(row, "姓氏:", "编辑框_姓氏", 48, input);
     row->addWidget(new QLabel("性别:", input));
     QComboBox* sex = Combo("组合框_性别", input);
     sex->addItems({"男", "女"});
@@ -270,14 +281,8 @@ QWidget* MainWindow::BuildEnglishPage() {
     auto* v = new QVBoxLayout(page);
     QGroupBox* input = Group("分组框9", "", page);
     auto* row = new QHBoxLayout(input);
-    row->addWidget(new QLabel("姓氏:", input));
-    auto* family = Named(new QLineEdit(input), "编辑框_英文姓氏");
-    family->setFixedWidth(48);
-    row->addWidget(family);
-    row->addWidget(new QLabel("名字:", input));
-    auto* given = Named(new QLineEdit(input), "编辑框_英文名字");
-    given->setFixedWidth(64);
-    row->addWidget(given);
+    LabelledEdit(row, "姓氏:", "编辑框_英文姓氏", 48, input);
+    LabelledEdit(row, "名字:", "编辑框_英文名字", 64, input);
     const char* genders[3][2] = {{"单选框_男性化", "男性化"}, {"单选框_女性化", "女性化"}, {"单选框_中性化", "中性化"}};
     for (int i = 0; i < 3; ++i) {
         auto* r = Named(new QRadioButton(genders[i][1], input), genders[i][0]);
@@ -335,19 +340,9 @@ QWidget* MainWindow::BuildScoringPage() {
     auto* page = new QWidget;
     auto* v = new QVBoxLayout(page);
     QGroupBox* input = Group("分组框11", "", page);
-    auto* lines = new QVBoxLayout(input);
-    auto* row = new QHBoxLayout;
-    auto* dateRow = new QHBoxLayout;
-    lines->addLayout(row);
-    lines->addLayout(dateRow);
-    row->addWidget(new QLabel("姓氏:", input));
-    auto* family = Named(new QLineEdit(input), "编辑框_评分姓氏");
-    family->setFixedWidth(48);
-    row->addWidget(family);
-    row->addWidget(new QLabel("名字:", input));
-    auto* given = Named(new QLineEdit(input), "编辑框_评分名字");
-    given->setFixedWidth(64);
-    row->addWidget(given);
+    auto [row, dateRow] = TwoLines(input);
+    LabelledEdit(row, "姓氏:", "编辑框_评分姓氏", 48, input);
+    LabelledEdit(row, "名字:", "编辑框_评分名字", 64, input);
     row->addStretch();
     row->addWidget(Button("按钮_评分", "评分", input));
     dateRow->addWidget(new QLabel("出生日期:", input));

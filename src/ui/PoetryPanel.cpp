@@ -1,20 +1,15 @@
 #include "ui/PoetryPanel.h"
 
 #include <QCheckBox>
-#include <algorithm>
-#include <QDir>
-#include <QFile>
 #include <QGridLayout>
 #include <QItemSelectionModel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextBrowser>
-#include <QUrl>
 
-#include "db/Gbk.h"
-#include "db/ReferenceSchema.h"
-#include "numerology/Characters.h"
+#include "content/FileOutput.h"
+#include "generation/PoemSource.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
@@ -25,23 +20,16 @@ namespace {
 
 constexpr int kBoxesPerLine = 15;
 
-// Rows "1", "2", … with one text column from every row of the statement.
-std::vector<QStringList> NumberedRows(SqliteDatabase& db, Statement st, int column) {
+// Rows "1", "2", … holding one text each.
+std::vector<QStringList> NumberedRows(const std::vector<std::string>& texts) {
     std::vector<QStringList> rows;
-    if (!st) return rows;
-    for (bool more = !db.ColumnText(st, 0).empty(); more; more = db.NextRow(st))
-        rows.push_back({QString::number(rows.size() + 1), FromGbk(db.ColumnText(st, column))});
-    db.Finalize(st);
+    rows.reserve(texts.size());
+    for (const std::string& t : texts) rows.push_back({QString::number(rows.size() + 1), FromGbk(t)});
     return rows;
 }
 
 void SelectFirstRow(QTableView* view) {
     if (view->model()->rowCount() > 0) view->setCurrentIndex(view->model()->index(0, 1));
-}
-
-std::string Without(std::string text, const std::string& mark) {
-    for (std::size_t at; (at = text.find(mark)) != std::string::npos;) text.erase(at, mark.size());
-    return text;
 }
 
 }  // namespace
@@ -66,43 +54,28 @@ QString PoetryPanel::CurrentText(const char* list) const {
 }
 
 void PoetryPanel::FillPoets() {
-    static const std::string sql = Gbk("select * from LM_Poet order by OrderId ASC");
-    window_.ListModel("超级列表框_诗人列表")->ReplaceAll(NumberedRows(db_, db_.Query(sql), poet::kPoet));
+    window_.ListModel("超级列表框_诗人列表")->ReplaceAll(NumberedRows(PoetNames(db_)));
     SelectFirstRow(window_.List("超级列表框_诗人列表"));
     PoetChosen();
     window_.ShowPage(2);
 }
 
 void PoetryPanel::PoetChosen() {
-    static const std::string sql = Gbk("select * from LM_全唐诗 where 作者=?");
     QString poet = CurrentText("超级列表框_诗人列表");
     std::vector<QStringList> rows;
-    if (!poet.isEmpty()) rows = NumberedRows(db_, db_.Query(sql, {SqlParam::Text(ToGbk(poet))}), poem::kTitle);
+    if (!poet.isEmpty()) rows = NumberedRows(PoemTitles(db_, ToGbk(poet)));
     window_.ListModel("超级列表框_诗词残")->ReplaceAll(std::move(rows));
     SelectFirstRow(window_.List("超级列表框_诗词残"));
 }
 
 void PoetryPanel::PoemChosen() {
-    static const std::string sql = Gbk("select * from LM_全唐诗 where 标题=?");
     QString title = CurrentText("超级列表框_诗词残");
     if (title.isEmpty()) return;
-    Statement st = db_.Query(sql, {SqlParam::Text(ToGbk(title))});
-    std::string text = db_.ColumnText(st, poem::kContent);
-    db_.Finalize(st);
-    std::string period = Gbk("。");
-    for (std::size_t at = 0; (at = text.find(period, at)) != std::string::npos; at += period.size() + 4)
-        text.insert(at + period.size(), "<br>");
-    std::string heading = ToGbk(CurrentText("超级列表框_诗人列表")) + ":" + ToGbk(title);
-    std::string page = "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=gb2312\"><title>" +
-                       heading + "</title></head><body><b>" + heading + "</b><br><br>" + text + "</body><html>";
-    QDir().mkpath(dataDir_);
-    QString path = dataDir_ + "/temp.html";
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(page.data(), static_cast<qint64>(page.size()));
-    file.close();
-    // The preview shows the page from the bytes just written, read as GB2312 like a browser would.
-    auto* view = window_.findChild<QTextBrowser*>("网页浏览框1");
-    view->setHtml(FromGbk(page));
+    std::string page = PoemPreviewPage(ToGbk(CurrentText("超级列表框_诗人列表")), ToGbk(title),
+                                       PoemByTitle(db_, ToGbk(title)).content);
+    WriteFileAtomically(dataDir_.toStdString() + "/temp.html", page);
+    // The preview shows the page just written, read as GB2312 like a browser would.
+    window_.findChild<QTextBrowser*>("网页浏览框1")->setHtml(FromGbk(page));
 }
 
 void PoetryPanel::UsePoem() {
@@ -113,24 +86,13 @@ void PoetryPanel::UsePoem() {
         MessageBoxes::Show(&window_, "请选择一首诗词", "提示", MessageIcon::None);
         return;
     }
-    static const std::string sql = Gbk("select * from LM_全唐诗 where 标题=?");
-    Statement st = db_.Query(sql, {SqlParam::Text(ToGbk(title))});
-    std::string text = Without(Without(db_.ColumnText(st, poem::kContent), Gbk("，")), Gbk("。"));
-    std::string marks = db_.ColumnText(st, poem::kInitials);
-    db_.Finalize(st);
-
     QWidget* grid = window_.findChild<QWidget*>("诗词字符_网格");
     auto* layout = static_cast<QGridLayout*>(grid->layout());
-    std::vector<std::string> chars = SplitCharacters(text);
-    // Compared character by character: a byte search could match across two GBK characters.
-    std::vector<std::string> marked = SplitCharacters(marks);
-    auto isMarked = [&marked](const std::string& c) {
-        return std::find(marked.begin(), marked.end(), c) != marked.end();
-    };
+    std::vector<PoemCharacter> chars = PoemCharacters(PoemByTitle(db_, ToGbk(title)));
     for (std::size_t k = 0; k < chars.size(); ++k) {
-        auto* box = new QCheckBox(FromGbk(chars[k]), grid);
+        auto* box = new QCheckBox(FromGbk(chars[k].text), grid);
         box->setObjectName(QString("诗词字符%1").arg(k + 1));
-        box->setChecked(isMarked(chars[k]));
+        box->setChecked(chars[k].marked);
         layout->addWidget(box, static_cast<int>(k / kBoxesPerLine), static_cast<int>(k % kBoxesPerLine));
         boxes_.push_back(box);
     }

@@ -103,6 +103,15 @@ QLineEdit* LabelledEdit(QHBoxLayout* row, const QString& label, const QString& n
     return edit;
 }
 
+// A row of buttons aligned right under a page's list: (object name, caption) pairs.
+void AddButtonRow(QVBoxLayout* page, std::initializer_list<std::pair<const char*, const char*>> buttons,
+                  QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (const auto& [name, caption] : buttons) row->addWidget(Button(name, caption, parent));
+    page->addLayout(row);
+}
+
 }  // namespace
 
 QWidget* MainWindow::BuildModePage() {
@@ -181,12 +190,8 @@ QWidget* MainWindow::BuildHighScorePage() {
     auto* v = new QVBoxLayout(page);
     QTableView* list = AddList("超级列表框_高分起名", NameRowHeaders(), page);
     v->addWidget(ListGroup("分组框3", "姓名列表(双击姓名可查看详细解释)", list, page), 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button("按钮_高分暂停", "暂停", page));
-    buttons->addWidget(Button("按钮_再生成一次", "不满意?再生成一次", page));
-    buttons->addWidget(Button("按钮_高分导出", "导出列表", page));
-    v->addLayout(buttons);
+    AddButtonRow(v, {{"按钮_高分暂停", "暂停"}, {"按钮_再生成一次", "不满意?再生成一次"}, {"按钮_高分导出", "导出列表"}},
+                 page);
     return page;
 }
 
@@ -227,13 +232,8 @@ QWidget* MainWindow::BuildPoetryPage() {
     scroll->setWidget(holder);
     cv->addWidget(scroll);
     pv->addWidget(chars, 1);
-    auto* pb = new QHBoxLayout;
-    pb->addStretch();
-    pb->addWidget(Button("按钮_全选", "全选", pick));
-    pb->addWidget(Button("按钮_反选", "反选", pick));
-    pb->addWidget(Button("按钮_全清", "全清", pick));
-    pb->addWidget(Button("按钮_诗词起名", "生成", pick));
-    pv->addLayout(pb);
+    AddButtonRow(pv, {{"按钮_全选", "全选"}, {"按钮_反选", "反选"}, {"按钮_全清", "全清"}, {"按钮_诗词起名", "生成"}},
+                 pick);
     poetryPages_->addTab(pick, "诗词取名");
 
     auto* names = new QWidget;
@@ -393,12 +393,7 @@ QWidget* MainWindow::BuildSuperPage() {
     middle->addWidget(principle, 3);
     v->addLayout(middle, 1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button("按钮_超吉生成", "生成", page));
-    buttons->addWidget(Button("按钮_超吉暂停", "暂停", page));
-    buttons->addWidget(Button("按钮_超吉导出", "导出", page));
-    v->addLayout(buttons);
+    AddButtonRow(v, {{"按钮_超吉生成", "生成"}, {"按钮_超吉暂停", "暂停"}, {"按钮_超吉导出", "导出"}}, page);
     return page;
 }
 
@@ -411,11 +406,7 @@ QWidget* MainWindow::BuildClassicPage() {
     text->setLineWrapMode(QPlainTextEdit::NoWrap);
     gv->addWidget(text);
     v->addWidget(group, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(Button("按钮_经典生成", "不满意?再生成一次", page));
-    buttons->addWidget(Button("按钮_经典导出", "导出", page));
-    v->addLayout(buttons);
+    AddButtonRow(v, {{"按钮_经典生成", "不满意?再生成一次"}, {"按钮_经典导出", "导出"}}, page);
     return page;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "numerology/NameScore.h"
@@ -22,6 +23,7 @@ struct NameRow {
     std::string score;               // 评分
 
     const std::string& Column(int index) const;
+    std::string& Column(int index) { return const_cast<std::string&>(std::as_const(*this).Column(index)); }
     // A reserved row that was never filled.
     bool Empty() const;
     int ScoreValue() const;

@@ -28,9 +28,7 @@ private:
 
 NameRow RowOf(const QStringList& cells) {
     NameRow r;
-    std::string* columns[NameRow::kColumns] = {&r.number,   &r.name,     &r.simplifiedStrokes, &r.traditionalStrokes,
-                                               &r.elements, &r.grids,    &r.threeTalents,      &r.score};
-    for (int c = 0; c < NameRow::kColumns; ++c) *columns[c] = ToGbk(cells.value(c));
+    for (int c = 0; c < NameRow::kColumns; ++c) r.Column(c) = ToGbk(cells.value(c));
     return r;
 }
 

@@ -6,6 +6,9 @@
 #include <sstream>
 
 #include "GenerationSupport.h"
+#include "db/Gbk.h"
+#include "numerology/CharNotes.h"
+#include "numerology/Characters.h"
 
 namespace lumo {
 namespace {
@@ -93,7 +96,7 @@ TEST(GenerateCommand, ClassicTextEnglishRowsAndMessages) {
     std::size_t emptyLines = 0;
     for (std::size_t at = 0; (at = classic.out.find("\r\n\r\n", at)) != std::string::npos; at += 4)
         ++emptyLines;
-    EXPECT_EQ(emptyLines, 18u);
+    EXPECT_EQ(emptyLines, 17u);  // 287 names, 16 to a line
     EXPECT_EQ(classic.out.substr(classic.out.size() - 3), "   ");
 
     CliResult english = Generate("english --surname 李 --given 晓 --gender 2");
@@ -127,6 +130,46 @@ TEST(GenerateCommand, RefusesWrongOptions) {
             EXPECT_EQ(r.out, c.message);
         }
     }
+}
+
+// On the real reference data: the pool modes leave the reviewed unsuitable characters out unless
+// asked, and a combination the user typed keeps them with a warning.
+TEST(GenerateCommand, UnsuitableCharactersAreLeftOutOfPoolModesAndWarnedOfInTypedOnes) {
+    SqliteDatabase db;
+    ASSERT_TRUE(db.Open(LUMO_DATA_DIR "/namedata.db"));
+    const UnsuitableChars unsuitable = LoadUnsuitableChars(db);
+    ASSERT_GT(unsuitable.size(), 100u);
+    auto countUnsuitable = [&unsuitable](const std::string& out) {
+        std::size_t n = 0;
+        for (const auto& row : Rows(out)) {
+            const std::string given = Utf8ToGbk(row.at(1)).substr(2);  // after 李
+            for (const std::string& c : SplitCharacters(given)) n += unsuitable.count(c);
+        }
+        return n;
+    };
+    auto real = [](const std::string& args, const char* redirect = "2>/dev/null") {
+        std::string cmd = std::string(LUMO_CLI_PATH) +
+                          " --db '" LUMO_DATA_DIR "/namedata.db' generate " + args + " " + redirect;
+        CliResult r;
+        FILE* p = popen(cmd.c_str(), "r");
+        std::array<char, 4096> buf;
+        for (std::size_t n; p && (n = fread(buf.data(), 1, buf.size(), p)) > 0;)
+            r.out.append(buf.data(), n);
+        r.exitCode = p ? WEXITSTATUS(pclose(p)) : -1;
+        return r;
+    };
+    for (const char* mode : {"nickname", "super"}) {
+        SCOPED_TRACE(mode);
+        CliResult kept = real(std::string(mode) + " --surname 李");
+        ASSERT_EQ(kept.exitCode, 0);
+        ASSERT_FALSE(kept.out.empty());
+        EXPECT_EQ(countUnsuitable(kept.out), 0u);
+        CliResult all = real(std::string(mode) + " --surname 李 --include-unsuitable");
+        EXPECT_GT(countUnsuitable(all.out), 0u);
+    }
+    CliResult typed = real("combination --surname 李 --length 2 --chars 涛屠明", "2>&1");
+    EXPECT_NE(typed.out.find("不宜取名"), std::string::npos);
+    EXPECT_NE(typed.out.find("李屠"), std::string::npos);
 }
 
 }  // namespace

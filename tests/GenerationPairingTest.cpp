@@ -178,5 +178,29 @@ TEST(NicknameMode, EachStyleShapesEveryListedCharacter) {
     EXPECT_EQ(NicknameCharacters(Gbk("龚")).size(), 2828u);
 }
 
+// The pool modes leave the unsuitable characters out before sampling; the family name's own
+// characters stay whatever the list says of them.
+TEST(ModeCharacters, LeaveOutUnsuitableCharactersButNeverTheFamilyName) {
+    const UnsuitableChars skip = {{Gbk("涂"), Gbk("糊涂")}, {Gbk("蚊"), Gbk("蚊虫")}};
+    auto holds = [](const std::vector<std::string>& set, const char* c) {
+        return std::find(set.begin(), set.end(), Gbk(c)) != set.end();
+    };
+    for (const std::vector<std::string>& set :
+         {SuperAuspiciousCharacters(Sex::Male, Gbk("李"), skip),
+          HighScoreCharacters(Sex::Male, 1, Gbk("李"), skip),
+          NicknameCharacters(Gbk("李"), skip)}) {
+        EXPECT_FALSE(holds(set, "涂"));
+        EXPECT_FALSE(holds(set, "蚊"));
+    }
+    EXPECT_EQ(HighScoreCharacters(Sex::Male, 1, Gbk("李"), skip).size(),
+              1001u);  // sample kept whole
+    EXPECT_TRUE(holds(NicknameCharacters(Gbk("涂"), skip), "涂"));
+    EXPECT_TRUE(holds(SuperAuspiciousCharacters(Sex::Male, Gbk("涂"), skip), "涂"));
+    EXPECT_TRUE(
+        holds(SuperAuspiciousCharacters(Sex::Male, Gbk("李")), "蚊"));  // no list, no filter
+    EXPECT_EQ(UnsuitableAmong({Gbk("涛"), Gbk("蚊"), Gbk("涂"), Gbk("蚊")}, skip),
+              (std::vector<std::string>{Gbk("蚊"), Gbk("涂")}));
+}
+
 }  // namespace
 }  // namespace lumo

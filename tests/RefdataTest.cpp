@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <set>
 
 #include "db/Gbk.h"
@@ -10,6 +11,7 @@
 #include "generation/NameLists.h"
 #include "generation/NamePools.h"
 #include "numerology/CharInfo.h"
+#include "numerology/CharNotes.h"
 #include "numerology/Characters.h"
 #include "support/Fixture.h"
 
@@ -62,9 +64,11 @@ std::string TypeOf(const ColumnDef& c) {
            ")";
 }
 
-TEST_F(Refdata, HoldsExactlyTheNineTablesColumnForColumn) {
+TEST_F(Refdata, HoldsExactlyTheNineTablesAndTheSupplementsColumnForColumn) {
     std::set<std::string> expectedNames;
-    for (const TableLayout& t : ReferenceTables()) {
+    std::vector<TableLayout> layouts = ReferenceTables();
+    layouts.insert(layouts.end(), SupplementTables().begin(), SupplementTables().end());
+    for (const TableLayout& t : layouts) {
         const std::string name = GbkToUtf8(t.name);
         expectedNames.insert(name);
         auto columns =
@@ -82,7 +86,9 @@ TEST_F(Refdata, HoldsExactlyTheNineTablesColumnForColumn) {
 }
 
 // Kangxi counts as published for naming (family names and common given-name characters), and
-// the numerals by value. The traditional form that the count belongs to is given where it differs.
+// the numerals by value. 斌 is 文 4 + 武 8 in the Kangxi dictionary; Unihan's residual counts
+// 武 as 7 (the 止 class its consistency check flags), so the table holds 12. The traditional form
+// that the count belongs to is given where it differs.
 TEST_F(Refdata, KangxiCountsAgreeWithPublishedNamingCounts) {
     struct Published {
         const char* hanzi;
@@ -105,13 +111,13 @@ TEST_F(Refdata, KangxiCountsAgreeWithPublishedNamingCounts) {
         {"康", 11}, {"顾", 21}, {"孟", 8},  {"萧", 18}, {"叶", 15}, {"邓", 19}, {"梁", 11},
         {"宋", 7},  {"丁", 2},  {"文", 4},  {"志", 7},  {"国", 11}, {"建", 9},  {"东", 8},
         {"红", 9},  {"玲", 10}, {"燕", 16}, {"霞", 17}, {"萍", 14}, {"娟", 10}, {"英", 11},
-        {"慧", 15}, {"俊", 9},  {"鹏", 19}, {"飞", 9},  {"刚", 10}, {"斌", 11}, {"勇", 9},
+        {"慧", 15}, {"俊", 9},  {"鹏", 19}, {"飞", 9},  {"刚", 10}, {"斌", 12}, {"勇", 9},
         {"超", 12}, {"波", 9},  {"辉", 15}, {"健", 11}, {"洋", 10}, {"瑞", 14}, {"嘉", 14},
         {"睿", 14}, {"晓", 16}, {"雪", 11}, {"婉", 11}, {"雅", 12}, {"琳", 13}, {"颖", 16},
         {"鸿", 17}, {"天", 4},  {"昊", 8},  {"航", 10}, {"晗", 11}, {"然", 12}, {"瑶", 15},
         {"萱", 15}, {"蕾", 19}, {"菲", 14}, {"悦", 11}, {"诚", 14}, {"豪", 14}, {"翔", 12},
         {"阳", 17}, {"亮", 9},  {"平", 5},  {"郁", 13}, {"党", 10}, {"涂", 11}, {"游", 13},
-        {"岳", 8},
+        {"岳", 8},  {"紫", 12}, {"露", 21}, {"政", 9},  {"整", 16},
     };
     static_assert(std::size(table) >= 50);
     int agree = 0;
@@ -288,6 +294,87 @@ TEST_F(Refdata, HoldsEveryThreeTalentKeyOnce) {
         for (const auto& b : test::ElementsUtf8())
             for (const auto& c : test::ElementsUtf8()) all.insert(a + b + c);
     EXPECT_EQ(keys, all);
+}
+
+// The element naming books print for common name characters; the rule of radicals alone got a
+// fifth of these wrong (王 as 金, 忄 as 火, 日 as 火 …).
+TEST_F(Refdata, ElementsFollowTheReviewedNamingTable) {
+    const char* const table[][2] = {
+        {"琪", "木"}, {"琳", "木"}, {"瑶", "火"}, {"玲", "火"}, {"怡", "土"}, {"思", "金"},
+        {"悦", "金"}, {"慧", "水"}, {"恒", "水"}, {"晨", "金"}, {"文", "水"}, {"华", "水"},
+        {"轩", "土"}, {"涛", "水"}, {"浩", "水"}, {"林", "木"}, {"森", "木"}, {"鑫", "金"},
+        {"铭", "金"}, {"炎", "火"}, {"煜", "火"}, {"坤", "土"}, {"垚", "土"}, {"子", "水"},
+        {"涵", "水"}, {"梓", "木"}, {"欣", "木"}, {"雨", "水"}, {"佳", "木"}, {"诗", "金"},
+        {"婷", "火"}, {"伟", "土"}, {"强", "木"}, {"敏", "水"}, {"静", "金"}, {"杰", "木"},
+        {"峰", "土"}, {"宇", "土"}, {"博", "水"}, {"泽", "水"}, {"然", "金"}, {"萱", "木"},
+        {"蕾", "木"}, {"睿", "金"}, {"嘉", "木"}, {"瑞", "金"}, {"航", "水"}, {"洋", "水"},
+        {"鹏", "水"}, {"飞", "水"}, {"斌", "水"}, {"超", "金"}, {"波", "水"}, {"健", "木"},
+        {"雪", "水"}, {"婉", "土"}, {"雅", "木"}, {"颖", "木"}, {"鸿", "水"}, {"天", "火"},
+        {"昊", "火"}, {"翔", "土"}, {"亮", "火"}, {"安", "土"}, {"心", "金"}, {"馨", "金"},
+        {"彤", "火"}, {"可", "木"}, {"凤", "水"}, {"丽", "火"},
+    };
+    static_assert(std::size(table) >= 60);
+    for (const auto& [hanzi, element] : table)
+        EXPECT_EQ(GbkToUtf8(Lookup(hanzi).element), element) << hanzi;
+}
+
+// Every character has its note row; the naming characters take their element from the reviewed
+// table, the rest from the rule; the reviewed list of unsuitable characters is marked.
+TEST_F(Refdata, NotesTellWhereEachElementCameFromAndWhichCharactersAreUnsuitable) {
+    EXPECT_EQ(Rows("select count(*) from LM_用字注记", 1)[0][0],
+              Rows("select count(*) from LM_CNWord", 1)[0][0]);
+    EXPECT_EQ(Rows("select count(*) from LM_CNWord w left join LM_用字注记 n on n.Id = w.Id "
+                   "where n.汉字 is not w.汉字",
+                   1)[0][0],
+              "0");
+    const std::set<std::string> origins = {"审定", "例外", "部首", "读音"};
+    for (const auto& row : Rows("select distinct 五行来源 from LM_用字注记", 1))
+        EXPECT_TRUE(origins.count(row[0])) << row[0];
+    for (const std::string* pool : {&MaleNamePool(), &FemaleNamePool()})
+        for (const std::string& c : SplitCharacters(*pool))
+            ASSERT_EQ(GbkToUtf8(LookupCharNote(*db_, c).elementOrigin), "审定") << GbkToUtf8(c);
+
+    for (const char* c : {"屠", "逝", "危", "险", "陷", "蚊", "奴", "妖", "恨", "痴"})
+        EXPECT_FALSE(LookupCharNote(*db_, Utf8ToGbk(c)).unsuitable.empty()) << c;
+    for (const char* c : {"涛", "琪", "明", "子", "梅", "寒", "霜", "虎", "龙", "李"})
+        EXPECT_TRUE(LookupCharNote(*db_, Utf8ToGbk(c)).unsuitable.empty()) << c;
+}
+
+TEST_F(Refdata, ClassicListsAndPoolsHoldNoUnsuitableCharacter) {
+    const UnsuitableChars unsuitable = LoadUnsuitableChars(*db_);
+    ASSERT_GT(unsuitable.size(), 100u);
+    for (const std::string* list :
+         {&MaleClassicPool(), &FemaleClassicPool(), &MaleGivenNameList(), &FemaleGivenNameList()})
+        for (const std::string& c : SplitCharacters(*list))
+            EXPECT_FALSE(unsuitable.count(c)) << GbkToUtf8(c);
+}
+
+// The grades of the printed three-talent table, and texts that say the same as the grade: the
+// first explanation ends on the printed grade word.
+TEST_F(Refdata, ThreeTalentGradesFollowThePrintedTableAndTheTextsAgree) {
+    const char* const graded[][2] = {
+        {"木木木", "大吉"}, {"土土土", "大吉"}, {"木火土", "大吉"}, {"金水木", "大吉"},
+        {"木木土", "大吉"}, {"水木土", "大吉"}, {"金金金", "凶"},   {"木土水", "大凶"},
+        {"火火火", "吉"},   {"金火土", "中"},   {"土木土", "凶"},   {"水水火", "大凶"},
+    };
+    for (const auto& [key, grade] : graded)
+        EXPECT_EQ(Rows(std::string("select 吉凶 from LM_三才配置 where 三才='") + key + "'", 1)
+                      .at(0)
+                      .at(0),
+                  grade)
+            << key;
+
+    const std::map<std::string, std::vector<std::string>> words = {{"大吉", {"大吉"}},
+                                                                   {"吉", {"吉", "中吉"}},
+                                                                   {"中", {"半吉", "吉凶参半"}},
+                                                                   {"凶", {"凶"}},
+                                                                   {"大凶", {"大凶"}}};
+    for (const auto& row : Rows("select 三才, 吉凶, 解释一 from LM_三才配置", 3)) {
+        const std::string last = row[2].substr(row[2].rfind("，") + std::string("，").size());
+        bool agrees = false;
+        for (const std::string& w : words.at(row[1])) agrees |= last.rfind(w, 0) == 0;
+        EXPECT_TRUE(agrees) << row[0] << " " << row[1] << ": " << row[2];
+    }
 }
 
 }  // namespace

@@ -15,9 +15,25 @@ bool ParseInt(const std::string& text, int& value) {
     }
 }
 
+// Every value of a kTotalStrokes field ("8 9": mainland count, then the traditional one).
+std::vector<int> AllTotalStrokes(const Unihan& unihan, char32_t cp) {
+    std::vector<int> values;
+    const UnihanEntry* e = unihan.Find(cp);
+    if (!e) return values;
+    std::size_t at = 0;
+    while (at < e->totalStrokes.size()) {
+        std::size_t end = e->totalStrokes.find(' ', at);
+        if (end == std::string::npos) end = e->totalStrokes.size();
+        int v = 0;
+        if (ParseInt(e->totalStrokes.substr(at, end - at), v)) values.push_back(v);
+        at = end + 1;
+    }
+    return values;
+}
+
 }  // namespace
 
-bool CharRules::Load(const std::filesystem::path& dir, std::string& error) {
+bool CharRules::Load(const std::filesystem::path& dir, const Unihan& unihan, std::string& error) {
     TsvTable table;
     std::filesystem::path file = dir / "kangxi" / "radicals.tsv";
     if (!ReadTsv(file, {"部首号", "部首", "笔画", "常见变形"}, table, error)) return false;
@@ -37,6 +53,20 @@ bool CharRules::Load(const std::filesystem::path& dir, std::string& error) {
         }
         radicalNames_[r + 1] = row[1];
         radicalStrokes_[r + 1] = strokes;
+        radicalShapeStrokes_[r + 1] = {strokes};
+    }
+    // The shapes a radical takes inside characters (氵 3 for 水 4), counted as written, for the
+    // consistency check of kRSKangXi. 阝 and 月 carry a note in parentheses.
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        std::u32string shapes = DecodeUtf8(table.rows[r][3]);
+        for (std::size_t i = 0; i < shapes.size(); ++i) {
+            if (shapes[i] == U'（') {
+                while (i < shapes.size() && shapes[i] != U'）') ++i;
+                continue;
+            }
+            for (int v : AllTotalStrokes(unihan, shapes[i]))
+                radicalShapeStrokes_[r + 1].push_back(v);
+        }
     }
 
     file = dir / "kangxi" / "overrides.tsv";
@@ -50,6 +80,20 @@ bool CharRules::Load(const std::filesystem::path& dir, std::string& error) {
             !kangxiOverrides_.emplace(cp, o).second) {
             error = Where(file, table.lines[r]) +
                     "expected one character (once), its traditional form and a count";
+            return false;
+        }
+    }
+
+    file = dir / "kangxi" / "checked.tsv";
+    if (!ReadTsv(file, {"字", "繁体", "笔画", "说明"}, table, error)) return false;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const auto& row = table.rows[r];
+        char32_t cp = SingleCodePoint(row[0]);
+        if (!cp || !SingleCodePoint(row[1]) || row[3].empty() || kangxiOverrides_.count(cp) ||
+            !kangxiChecked_.emplace(cp, row[3]).second) {
+            error = Where(file, table.lines[r]) +
+                    "expected one character (once, and not among the overrides), its form, the "
+                    "count kept and why";
             return false;
         }
     }
@@ -85,6 +129,23 @@ bool CharRules::Load(const std::filesystem::path& dir, std::string& error) {
         return false;
     }
 
+    // The reviewed table: the element of each naming character as the naming tradition prints
+    // it, with the two independent readings it was settled from (甲, 乙).
+    file = dir / "elements" / "reviewed.tsv";
+    if (!ReadTsv(file, {"字", "五行", "甲", "乙", "说明"}, table, error)) return false;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const auto& row = table.rows[r];
+        char32_t cp = SingleCodePoint(row[0]);
+        const bool settled = row[1] == row[2] && row[1] == row[3];
+        if (!cp || !IsElement(row[1]) || !IsElement(row[2]) || !IsElement(row[3]) ||
+            (!settled && row[4].empty()) || !reviewedElements_.emplace(cp, row[1]).second) {
+            error = Where(file, table.lines[r]) +
+                    "expected one character (once), its element, the two readings (each one of "
+                    "金木水火土) and, where they differ from the element, how it was decided";
+            return false;
+        }
+    }
+
     file = dir / "elements" / "overrides.tsv";
     if (!ReadTsv(file, {"字", "五行", "理由"}, table, error)) return false;
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
@@ -117,6 +178,23 @@ int CharRules::KangxiStrokes(const Unihan& unihan, char32_t traditional, Origin*
     return unihan.TotalStrokes(traditional);
 }
 
+bool CharRules::KangxiConsistent(const Unihan& unihan, char32_t traditional,
+                                 std::string& why) const {
+    int radical = 0, residual = 0;
+    bool fromKangxi = false;
+    if (!unihan.RadicalStroke(traditional, radical, residual, &fromKangxi) || !fromKangxi)
+        return true;  // nothing of kRSKangXi to check
+    const std::vector<int> totals = AllTotalStrokes(unihan, traditional);
+    if (totals.empty()) return true;
+    for (int shape : radicalShapeStrokes_[radical])
+        for (int total : totals)
+            if (shape + residual == total) return true;
+    why = EncodeUtf8(traditional) + ": radical " + radicalNames_[radical] + " + residual " +
+          std::to_string(residual) + " = " + std::to_string(radicalStrokes_[radical] + residual) +
+          ", kTotalStrokes " + unihan.Find(traditional)->totalStrokes;
+    return false;
+}
+
 TraditionalForm CharRules::Traditional(const Unihan& unihan, char32_t cp, char32_t opencc) const {
     auto it = kangxiOverrides_.find(cp);
     if (it != kangxiOverrides_.end()) {
@@ -136,6 +214,11 @@ std::string CharRules::Element(const Unihan& unihan, char32_t cp, char32_t tradi
     auto set = [origin](Origin o) {
         if (origin) *origin = o;
     };
+    auto reviewed = reviewedElements_.find(cp);
+    if (reviewed != reviewedElements_.end()) {
+        set(Origin::Reviewed);
+        return reviewed->second;
+    }
     auto it = elementOverrides_.find(cp);
     if (it != elementOverrides_.end()) {
         set(Origin::Override);

@@ -142,6 +142,43 @@ bool ReadBasicTexts(const std::filesystem::path& dir, std::map<std::string, std:
     return true;
 }
 
+// The reviewed list of characters unsuitable for a given name: character → reason.
+bool ReadUnsuitable(const std::filesystem::path& dir, const std::set<std::string>& characters,
+                    std::map<std::string, std::string>& reasons, std::string& error) {
+    static const std::set<std::string> kKinds = {"字义", "联想", "谐音", "粗俗"};
+    const std::filesystem::path file = dir / "chars" / "unsuitable.tsv";
+    TsvTable table;
+    if (!ReadTsv(file, {"字", "类别", "理由"}, table, error)) return false;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const auto& row = table.rows[r];
+        if (!SingleCodePoint(row[0]) || !kKinds.count(row[1]) || row[2].empty() ||
+            !IsGbkEncodable(row[2]) || !reasons.emplace(row[0], row[2]).second) {
+            error = Where(file, table.lines[r]) +
+                    "expected one character (once), a kind (字义 联想 谐音 粗俗) and a reason";
+            return false;
+        }
+        // A character the dictionary lacks could never be marked: a stray entry.
+        if (!characters.count(row[0])) {
+            error = Where(file, table.lines[r]) + row[0] + " is not a character of LM_CNWord";
+            return false;
+        }
+    }
+    return true;
+}
+
+const char* OriginName(Origin o) {
+    switch (o) {
+        case Origin::Reviewed:
+            return "审定";
+        case Origin::Override:
+            return "例外";
+        case Origin::Radical:
+            return "部首";
+        default:
+            return "读音";
+    }
+}
+
 // Unihan's English gloss with the few Latin letters GBK lacks written without their accents.
 std::string GbkSafeGloss(const std::string& gloss) {
     static const std::map<char32_t, std::string> kFold = [] {
@@ -193,6 +230,7 @@ struct Tally {
     std::map<Origin, int> kangxi, element;
     int ours = 0, detailWithWords = 0, traditionalKept = 0;
     std::vector<std::string> withoutOurText;
+    std::vector<std::string> kangxiToReview;  // inconsistent counts no one has reviewed yet
 };
 
 struct Sources {
@@ -202,6 +240,7 @@ struct Sources {
     const SimplifiedToTraditional& opencc;
     const std::map<std::string, std::string>& basicTexts;
     const std::set<std::string>& naming;
+    const std::map<std::string, std::string>& unsuitable;
 };
 
 bool WriteCharacter(SqliteDatabase& db, const Sources& src, int id, const std::string& c,
@@ -222,6 +261,10 @@ bool WriteCharacter(SqliteDatabase& db, const Sources& src, int id, const std::s
 
     TraditionalForm traditional = src.rules.Traditional(src.unihan, cp, src.opencc.Convert(c));
     ++tally.kangxi[traditional.origin];
+    std::string why;
+    if (!src.rules.KangxiReviewed(cp) &&
+        !src.rules.KangxiConsistent(src.unihan, SingleCodePoint(traditional.form), why))
+        tally.kangxiToReview.push_back(c + " (" + why + ")");
     Origin elementOrigin{};
     const std::string element = src.rules.Element(src.unihan, cp, SingleCodePoint(traditional.form),
                                                   initial, &elementOrigin);
@@ -250,6 +293,10 @@ bool WriteCharacter(SqliteDatabase& db, const Sources& src, int id, const std::s
                SqlParam::Integer(traditional.strokes), Utf8Param(pinyin1), Utf8Param(pinyin2),
                Utf8Param(initial), Utf8Param(final), Utf8Param(src.rules.RadicalOf(src.unihan, cp)),
                Utf8Param(element), Utf8Param(""), Utf8Param(basic), Utf8Param(detail)});
+    auto unsuitable = src.unsuitable.find(c);
+    InsertRow(db, Utf8ToGbk("LM_用字注记"),
+              {SqlParam::Integer(id), Utf8Param(c), Utf8Param(OriginName(elementOrigin)),
+               Utf8Param(unsuitable != src.unsuitable.end() ? unsuitable->second : "")});
     return true;
 }
 
@@ -264,8 +311,9 @@ void Report(const Tally& t, std::size_t rows, std::size_t gb2312) {
               << Count(t.kangxi, Origin::Override) << " reviewed overrides, "
               << Count(t.kangxi, Origin::Radical) << " by kRSKangXi, "
               << Count(t.kangxi, Origin::Fallback)
-              << " by fallback; elements: " << Count(t.element, Origin::Override) << " reviewed, "
-              << Count(t.element, Origin::Radical) << " by radical, "
+              << " by fallback; elements: " << Count(t.element, Origin::Reviewed)
+              << " from the reviewed table, " << Count(t.element, Origin::Override)
+              << " reviewed exceptions, " << Count(t.element, Origin::Radical) << " by radical, "
               << Count(t.element, Origin::Sound) << " by sound; " << t.ours
               << " explanations of ours; " << t.detailWithWords << " with common words\n";
     if (t.traditionalKept)
@@ -286,7 +334,7 @@ bool BuildCharacters(SqliteDatabase& db, const BuildContext& ctx, std::string& e
     CharRules rules;
     Explanations explanations;
     std::map<std::string, std::string> basicTexts;
-    if (!unihan.Load(ctx.unihanDir, error) || !rules.Load(ctx.sourceDir, error) ||
+    if (!unihan.Load(ctx.unihanDir, error) || !rules.Load(ctx.sourceDir, unihan, error) ||
         !explanations.Load(ctx.nodeModules, Explanations::kJiebaDictionary, error) ||
         !ReadBasicTexts(ctx.sourceDir, basicTexts, error))
         return false;
@@ -299,6 +347,7 @@ bool BuildCharacters(SqliteDatabase& db, const BuildContext& ctx, std::string& e
 
     const std::vector<std::string> gb2312 = Gb2312Characters();
     const std::set<std::string> naming = NamingCharacters(ctx.sourceDir);
+
     std::vector<std::string> characters = gb2312;
     const std::set<std::string> inGb2312(gb2312.begin(), gb2312.end());
     std::vector<std::string> more;
@@ -307,14 +356,25 @@ bool BuildCharacters(SqliteDatabase& db, const BuildContext& ctx, std::string& e
     std::sort(more.begin(), more.end(),
               [](const std::string& a, const std::string& b) { return GbkCode(a) < GbkCode(b); });
     characters.insert(characters.end(), more.begin(), more.end());
+    std::map<std::string, std::string> unsuitable;
+    if (!ReadUnsuitable(ctx.sourceDir, {characters.begin(), characters.end()}, unsuitable, error))
+        return false;
 
-    Sources src{unihan, rules, explanations, opencc, basicTexts, naming};
+    Sources src{unihan, rules, explanations, opencc, basicTexts, naming, unsuitable};
     Tally tally;
     for (std::size_t i = 0; i < characters.size(); ++i)
         if (!WriteCharacter(db, src, static_cast<int>(i) + 1, characters[i], tally, error))
             return false;
     if (static_cast<std::size_t>(CountRows(db, Utf8ToGbk("LM_CNWord"))) != characters.size()) {
         error = "LM_CNWord: not every row was written";
+        return false;
+    }
+    // A new Unihan may bring a new miscount: the build stops until someone has looked at it.
+    if (!tally.kangxiToReview.empty()) {
+        error = std::to_string(tally.kangxiToReview.size()) +
+                " Kangxi counts where Unihan disagrees with itself; review each into "
+                "kangxi/overrides.tsv or kangxi/checked.tsv:";
+        for (const std::string& line : tally.kangxiToReview) error += "\n  " + line;
         return false;
     }
     Report(tally, characters.size(), gb2312.size());

@@ -18,8 +18,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::filesystem::path output = argv[1];
-    BuildContext ctx{argv[2], std::filesystem::path(argv[2]) / "node_modules",
-                     argc > 3 ? std::filesystem::path(argv[3]) : std::filesystem::path("/usr/share/unicode")};
+    BuildContext ctx{
+        argv[2], std::filesystem::path(argv[2]) / "node_modules",
+        argc > 3 ? std::filesystem::path(argv[3]) : std::filesystem::path("/usr/share/unicode")};
     std::filesystem::path temp = output;
     temp += ".tmp";
     std::filesystem::remove(temp);
@@ -30,18 +31,21 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::string error;
-    for (const TableLayout& t : ReferenceTables()) {
-        if (!db.CreateTable(t.name, t.columns, &error)) {
-            std::cerr << "lumo-refdb: " << GbkToUtf8(error) << "\n";
-            return 1;
+    for (const auto* list : {&ReferenceTables(), &SupplementTables()}) {
+        for (const TableLayout& t : *list) {
+            if (!db.CreateTable(t.name, t.columns, &error)) {
+                std::cerr << "lumo-refdb: " << GbkToUtf8(error) << "\n";
+                return 1;
+            }
         }
     }
     struct Step {
         const char* name;
         bool (*run)(SqliteDatabase&, const BuildContext&, std::string&);
     } steps[] = {
-        {"characters", BuildCharacters}, {"81 numbers", BuildNumbers81}, {"three talents", BuildThreeTalents},
-        {"poems", BuildPoems},           {"English names", BuildEnglishNames}, {"family names", BuildSurnames},
+        {"characters", BuildCharacters},      {"81 numbers", BuildNumbers81},
+        {"three talents", BuildThreeTalents}, {"poems", BuildPoems},
+        {"English names", BuildEnglishNames}, {"family names", BuildSurnames},
         {"articles", BuildArticles},
     };
     db.BeginTransaction();

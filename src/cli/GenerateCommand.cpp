@@ -121,6 +121,7 @@ std::string ReadInputs(const Args& args, GenerationInputs& in) {
     if (!TickElements(args, in.superFilters))
         return "element options take characters of 金木水火土";
     in.perCandidateQueries = args.Has("--per-candidate-queries");
+    in.filterUnsuitable = !args.Has("--include-unsuitable");
     return {};
 }
 

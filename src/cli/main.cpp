@@ -22,7 +22,7 @@ const Command kCommands[] = {
      "[--db PATH] generate high-score|classic|super|combination|nickname|english|poetry --surname X "
      "[--sex 男|女] [--length 1|2] [--second C | --third C] [--chars TEXT] [--style AA|小A|A儿|阿A] "
      "[--given TEXT] [--gender 1|2|3] [--second-elements E] [--third-elements E] [--required-elements E] "
-     "[--forbidden-elements E] [--per-candidate-queries]"},
+     "[--forbidden-elements E] [--include-unsuitable] [--per-candidate-queries]"},
 };
 
 int Usage() {

@@ -10,6 +10,15 @@ void ShowError(MessageSink& messages, const std::string& text) {
     messages.Show(UserMessage{text, Gbk("信息："), MessageIcon::Error});
 }
 
+bool AttachedHasTable(SqliteDatabase& db, const std::string& name) {
+    Statement st =
+        db.Query("select count(*) from new_db.sqlite_master where type='table' and name=?",
+                 {SqlParam::Text(name)});
+    bool found = db.ColumnInt(st, 0) > 0;
+    db.Finalize(st);
+    return found;
+}
+
 }  // namespace
 
 ReferencePaths ReferencePathsIn(const std::string& dataFolder) {
@@ -17,7 +26,9 @@ ReferencePaths ReferencePathsIn(const std::string& dataFolder) {
 }
 
 bool LoadReferenceData(SqliteDatabase& db, const ReferencePaths& paths, MessageSink& messages) {
-    const std::vector<TableLayout>& tables = ReferenceTables();
+    std::vector<TableLayout> tables = ReferenceTables();
+    const std::size_t designed = tables.size();
+    tables.insert(tables.end(), SupplementTables().begin(), SupplementTables().end());
 
     if (!db.Open({}, {}, false, paths.libraryPath)) {
         ShowError(messages, Gbk("打开内存数据库失败！"));
@@ -37,7 +48,10 @@ bool LoadReferenceData(SqliteDatabase& db, const ReferencePaths& paths, MessageS
         return false;
     }
     db.BeginTransaction();
-    for (const TableLayout& t : tables) {
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        const TableLayout& t = tables[i];
+        // A file from before the supplements leaves them empty rather than failing the load.
+        if (i >= designed && !AttachedHasTable(db, t.name)) continue;
         // Table names are our own constants, never user text.
         if (!db.Exec("insert into " + t.name + " select * from new_db." + t.name, &error)) {
             db.RollbackTransaction();

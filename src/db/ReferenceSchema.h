@@ -14,29 +14,79 @@ struct TableLayout {
 };
 
 // The nine reference tables in creation and copy order:
-// LM_CNWord, LM_三才配置, LM_八一灵动数, LM_EName, LM_Poet, LM_全唐诗, LM_育儿百科, LM_算命风水, LM_百家姓.
-// The two article tables share one column list. This is the only definition of the layouts: the
-// loader, the reference-data builder and the tests all take them from here.
+// LM_CNWord, LM_三才配置, LM_八一灵动数, LM_EName, LM_Poet, LM_全唐诗, LM_育儿百科, LM_算命风水,
+// LM_百家姓. The two article tables share one column list. This is the only definition of the
+// layouts: the loader, the reference-data builder and the tests all take them from here.
 const std::vector<TableLayout>& ReferenceTables();
 
-// The layout of one table by its GBK name, or nullptr.
+// Tables added beside the nine, in creation and copy order: LM_用字注记. They are built, copied and
+// looked up like the nine, but listed apart so that the nine keep their designed layouts. A
+// database file without them still loads; its characters then carry no notes.
+const std::vector<TableLayout>& SupplementTables();
+
+// The layout of one table (of the nine or the supplements) by its GBK name, or nullptr.
 const TableLayout* FindReferenceTable(const std::string& name);
 
 // Column positions that readers use, so that no reader counts columns by hand.
 namespace cnword {
 enum : int {
-    kId = 0, kCode, kHanzi, kSimplified, kTraditional, kSimplifiedStrokes, kKangxiStrokes,
-    kPinyin1, kPinyin2, kInitial, kFinal, kRadical, kElement, kWubi, kBasic, kDetail,
+    kId = 0,
+    kCode,
+    kHanzi,
+    kSimplified,
+    kTraditional,
+    kSimplifiedStrokes,
+    kKangxiStrokes,
+    kPinyin1,
+    kPinyin2,
+    kInitial,
+    kFinal,
+    kRadical,
+    kElement,
+    kWubi,
+    kBasic,
+    kDetail,
 };
 }
 namespace talents {
-enum : int { kId = 0, kKey, kRating, kText1, kText2, kSummary /* 总论 */, kFirstDetail /* 性格 */, kLast = 20 };
+enum : int {
+    kId = 0,
+    kKey,
+    kRating,
+    kText1,
+    kText2,
+    kSummary /* 总论 */,
+    kFirstDetail /* 性格 */,
+    kLast = 20
+};
 }
 namespace numbers {
-enum : int { kId = 0, kRating, kText1, kText2, kText3, kFoundation, kFamily, kHealth, kMeaning, kHint };
+enum : int {
+    kId = 0,
+    kRating,
+    kText1,
+    kText2,
+    kText3,
+    kFoundation,
+    kFamily,
+    kHealth,
+    kMeaning,
+    kHint
+};
 }
 namespace ename {
-enum : int { kId = 0, kIndex, kIndex2, kName, kNameLength, kSex, kCnword, kMorphology, kLanguage, kMean };
+enum : int {
+    kId = 0,
+    kIndex,
+    kIndex2,
+    kName,
+    kNameLength,
+    kSex,
+    kCnword,
+    kMorphology,
+    kLanguage,
+    kMean
+};
 }
 namespace poet {
 enum : int { kId = 0, kPoet, kPoemCount, kOrderId };
@@ -47,6 +97,11 @@ enum : int { kId = 0, kTitle, kAuthor, kContent, kInitials, kLength };
 namespace article {
 enum : int { kId = 0, kCategoryId, kCategory, kTitle, kContent };
 }
+namespace charnote {
+// 五行来源: 审定 (the reviewed naming table), 规则 (the radical or sound rule), 例外 (a reviewed
+// exception of the rule). 不宜取名: why the character is unsuitable for a given name, or empty.
+enum : int { kId = 0, kHanzi, kElementOrigin, kUnsuitable };
+}  // namespace charnote
 namespace surname {
 enum : int { kId = 0, kSurname, kOrigin, kRegions, kFamous };
 }

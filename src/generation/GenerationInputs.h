@@ -40,6 +40,9 @@ struct GenerationInputs {
     std::vector<std::string> poemCharacters;
     SuperFilterBoxes superFilters = SuperFilterBoxes::Initial();
     GenerationCharSetting charSetting;
+    // 「过滤不宜取名用字」: the modes that draw from the pools leave out the characters the
+    // reviewed list marks unsuitable; the modes whose characters the user chose only warn.
+    bool filterUnsuitable = true;
     // The reference-data loader has committed its copy: the rating tables no longer change, so
     // the run may read them once instead of querying them for every candidate.
     bool referenceDataLoaded = false;

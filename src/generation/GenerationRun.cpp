@@ -149,29 +149,48 @@ bool GenerationRun::RunScored() {
 
 std::vector<std::string> GenerationRun::PrepareCharacters() {
     const std::string& family = in_.familyName;
+    const UnsuitableChars skip =
+        in_.filterUnsuitable ? LoadUnsuitableChars(db_) : UnsuitableChars{};
     switch (in_.mode) {
         case NamingMode::HighScore:
             observer_.ShowPage(TabControl::Main, traits_.resultPage);
             for (RunControl c : {RunControl::HighScorePause, RunControl::HighScoreAgain,
                                  RunControl::HighScoreExport})
                 observer_.SetEnabled(c, false);
-            return HighScoreCharacters(in_.sex, in_.nameLength, family);
+            return HighScoreCharacters(in_.sex, in_.nameLength, family, skip);
         case NamingMode::SuperAuspicious:
             for (RunControl c :
                  {RunControl::SuperGenerate, RunControl::SuperPause, RunControl::SuperExport})
                 observer_.SetEnabled(c, false);
-            return SuperAuspiciousCharacters(in_.sex, family);
+            return SuperAuspiciousCharacters(in_.sex, family, skip);
         case NamingMode::Poetry:
             observer_.ShowPage(TabControl::Poetry, 2);
+            WarnOfUnsuitable(in_.poemCharacters, skip);
             return PoetryCharacters(in_.poemCharacters, family);
         case NamingMode::Combination:
+            WarnOfUnsuitable(SplitCharacters(in_.combinationText), skip);
             return CombinationCharacters(in_.combinationText, family);
         case NamingMode::Nickname:
             observer_.SetEnabled(RunControl::NicknameGenerate, false);
-            return NicknameCharacters(family);
+            return NicknameCharacters(family, skip);
         default:
             return {};
     }
+}
+
+// The user chose these characters, so they stay; the run only says which of them the reviewed
+// list advises against, and why.
+void GenerationRun::WarnOfUnsuitable(const std::vector<std::string>& chosen,
+                                     const UnsuitableChars& skip) {
+    std::vector<std::string> found = UnsuitableAmong(chosen, skip);
+    if (found.empty()) return;
+    std::string text = Gbk("所选的字中有不宜取名的字：");
+    for (std::size_t i = 0; i < found.size() && i < 5; ++i)
+        text +=
+            (i ? Gbk("；") : std::string()) + found[i] + Gbk("（") + skip.at(found[i]) + Gbk("）");
+    if (found.size() > 5) text += Gbk("等");
+    text += Gbk("。仍按您的选择组合，请斟酌。");
+    observer_.ShowMessage(UserMessage{text, Gbk("提示"), MessageIcon::Information});
 }
 
 bool GenerationRun::BuildCandidates(CandidateList& list) {

@@ -11,6 +11,7 @@
 #include "generation/GenerationObserver.h"
 #include "generation/RunSignals.h"
 #include "numerology/CharInfo.h"
+#include "numerology/CharNotes.h"
 #include "numerology/NameScore.h"
 
 namespace lumo {
@@ -34,6 +35,7 @@ class GenerationRun {
     bool RunEnglish();
     bool RunScored();
     std::vector<std::string> PrepareCharacters();
+    void WarnOfUnsuitable(const std::vector<std::string>& chosen, const UnsuitableChars& skip);
     bool BuildCandidates(CandidateList& list);
     bool ScoringPass(const CandidateList& list);
     int AcceptThreshold(RatingSource& ratings);

@@ -25,16 +25,20 @@ std::vector<std::string> PoolCharacters(Sex sex) {
     return SplitCharacters(sex == Sex::Male ? MaleNamePool() : FemaleNamePool());
 }
 
-std::vector<std::string> HighScoreCharacters(Sex sex, int nameLength, const std::string& family) {
+std::vector<std::string> HighScoreCharacters(Sex sex, int nameLength, const std::string& family,
+                                             const UnsuitableChars& skip) {
     std::vector<std::string> set = PoolCharacters(sex);
+    DropUnsuitable(set, skip);
     ShuffleCharacters(set);
     set.resize(std::min<std::size_t>(set.size(), nameLength == 2 ? 400 : 1000));
     AppendFamilyEntry(set, family);
     return set;
 }
 
-std::vector<std::string> SuperAuspiciousCharacters(Sex sex, const std::string& family) {
+std::vector<std::string> SuperAuspiciousCharacters(Sex sex, const std::string& family,
+                                                   const UnsuitableChars& skip) {
     std::vector<std::string> set = PoolCharacters(sex);
+    DropUnsuitable(set, skip);
     ShuffleCharacters(set);
     AppendFamilyEntry(set, family);
     return set;
@@ -47,10 +51,17 @@ std::vector<std::string> CombinationCharacters(const std::string& typed,
     return SplitCharacters(KeepHanzi(text));
 }
 
-std::vector<std::string> NicknameCharacters(const std::string& family) {
+std::vector<std::string> NicknameCharacters(const std::string& family,
+                                            const UnsuitableChars& skip) {
     std::string pool = MaleNamePool() + FemaleNamePool();
     if (!Occurs(family, pool)) pool += family;
-    return SplitCharacters(pool);
+    std::vector<std::string> set = SplitCharacters(pool);
+    // The family name's own characters stay, whatever the list says of them: they are the
+    // surname, not a choice.
+    UnsuitableChars drop = skip;
+    for (const std::string& c : SplitCharacters(family)) drop.erase(c);
+    DropUnsuitable(set, drop);
+    return set;
 }
 
 std::vector<std::string> PoetryCharacters(const std::vector<std::string>& ticked,

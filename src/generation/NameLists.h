@@ -6,7 +6,7 @@
 // by "," (so the text ends with ",").
 namespace lumo {
 
-const std::string& MaleGivenNameList();    // 2,910 names, 2,878 distinct
+const std::string& MaleGivenNameList();    // 2,909 names, 2,877 distinct
 const std::string& FemaleGivenNameList();  // 2,134 names, 2,091 distinct
 
 }  // namespace lumo

@@ -7,7 +7,7 @@ namespace lumo {
 
 const std::string& MaleNamePool();       // 1,854 characters, HighScore / SuperAuspicious / Nickname
 const std::string& FemaleNamePool();     // 973 characters
-const std::string& MaleClassicPool();    // 841 characters in pinyin order, one-character classic names
-const std::string& FemaleClassicPool();  // 294 characters
+const std::string& MaleClassicPool();    // 785 characters in pinyin order, one-character classic names
+const std::string& FemaleClassicPool();  // 287 characters
 
 }  // namespace lumo

@@ -7,6 +7,7 @@
 #include "content/GbkText.h"
 #include "db/Gbk.h"
 #include "db/ReferenceSchema.h"
+#include "numerology/CharNotes.h"
 #include "reports/PageTemplates.h"
 
 namespace lumo {
@@ -33,6 +34,10 @@ std::string CharacterPageText(SqliteDatabase& db, const std::string& character) 
         FirstRow(db, Gbk("select * from LM_CNWord where 汉字=?"), character, columns);
     static const std::array<const char*, 6> kPlaceholders = {
         "{拼音}", "{简体笔划}", "{部首}", "{繁体笔划}", "{基本解释}", "{详细解释}"};
+    // A character the reviewed list advises against says so above its explanation, in red.
+    const std::string mark = UnsuitableMark(LookupCharNote(db, character));
+    if (!mark.empty())
+        v[4] = Gbk("<font color=\"#CC0000\"><b>") + mark + Gbk("</b></font><br />") + v[4];
     std::string page = gbk::ReplaceAll(CharacterPageTemplate(), Gbk("{汉字}"), character);
     for (std::size_t i = 0; i < kPlaceholders.size(); ++i)
         page = gbk::ReplaceAll(page, Gbk(kPlaceholders[i]), v[i]);

@@ -143,6 +143,7 @@ TEST_F(SettingsFileTest, SavesTheSevenKeysInOrderAndReadsThemBack) {
     s.englishName = "Mary";
     s.scoringGivenName = Gbk("修远");
     s.records = {Record("1", "张", "三丰"), Record("2", "李", "白")};
+    s.filterUnsuitable = false;
     ASSERT_TRUE(SaveSettings(file, s));
 
     std::string bytes;
@@ -150,7 +151,8 @@ TEST_F(SettingsFileTest, SavesTheSevenKeysInOrderAndReadsThemBack) {
     std::string text = U(bytes);
     std::vector<std::size_t> at;
     for (const char* key : {"[设置]", "姓氏=欧阳", "性别=1", "名字个数=1", "组合的字=天地人",
-                            "英文名字=Mary", "评分名字=修远", "名字记录=张 三丰;"})
+                            "英文名字=Mary", "评分名字=修远", "名字记录=张 三丰;",
+                            "过滤不宜取名用字=0"})
         at.push_back(text.find(key));
     for (std::size_t i = 0; i < at.size(); ++i) {
         ASSERT_NE(at[i], std::string::npos) << i;
@@ -166,6 +168,8 @@ TEST_F(SettingsFileTest, SavesTheSevenKeysInOrderAndReadsThemBack) {
     EXPECT_EQ(back.combinationChars, s.combinationChars);
     EXPECT_EQ(back.englishName, "Mary");
     EXPECT_EQ(back.scoringGivenName, s.scoringGivenName);
+    EXPECT_FALSE(back.filterUnsuitable);
+    EXPECT_TRUE(LoadSettings(file.parent_path() / "missing.dat").filterUnsuitable);  // on by default
     ASSERT_EQ(back.records.size(), 2u);
     EXPECT_EQ(Cells(back.records[1]), Cells(s.records[1]));
 }

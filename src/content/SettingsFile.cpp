@@ -21,6 +21,7 @@ struct Keys {
     std::string english = Gbk("英文名字");
     std::string scoringName = Gbk("评分名字");
     std::string records = Gbk("名字记录");
+    std::string filterUnsuitable = Gbk("过滤不宜取名用字");
 };
 
 const Keys& K() {
@@ -134,6 +135,7 @@ Settings LoadSettings(const std::filesystem::path& file) {
     // 220th at the next start, and the records are the one thing the user cannot type again.
     std::string records = ini.Get(K().section, K().records).value_or("");
     s.records = DecodeRecords(records);
+    s.filterUnsuitable = ini.Get(K().section, K().filterUnsuitable).value_or("1") != "0";
     return s;
 }
 
@@ -149,6 +151,7 @@ bool SaveSettings(const std::filesystem::path& file, const Settings& s) {
     ini.Set(K().section, K().english, s.englishName);
     ini.Set(K().section, K().scoringName, s.scoringGivenName);
     ini.Set(K().section, K().records, EncodeRecords(s.records));
+    ini.Set(K().section, K().filterUnsuitable, s.filterUnsuitable ? "1" : "0");
     return WriteFileAtomically(file, ini.Text());
 }
 

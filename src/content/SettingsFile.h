@@ -18,6 +18,7 @@ struct Settings {
     std::string englishName;       // 英文名字
     std::string scoringGivenName;  // 评分名字
     std::vector<NameRow> records;  // 名字记录
+    bool filterUnsuitable = true;  // 过滤不宜取名用字 (选择框_过滤不宜取名用字); on unless stored "0"
 };
 
 // On Windows the fixed C:\Windows\config.dat; elsewhere $XDG_CONFIG_HOME/lumo/config.dat when
@@ -32,7 +33,7 @@ inline constexpr std::size_t kSettingsValueLimit = 10239;
 // 男, 一字, no records).
 Settings LoadSettings(const std::filesystem::path& file);
 
-// Writes the seven keys in their order, keeping the file's other sections and keys. The file is
+// Writes the seven keys in their order, then 过滤不宜取名用字, keeping the file's other sections and keys. The file is
 // replaced atomically (a temporary file beside it, then a rename), so a crash or a full disk never
 // loses the records already saved; the folder is created when missing. Answers false when the
 // write failed, which callers ignore.

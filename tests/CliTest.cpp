@@ -78,5 +78,22 @@ TEST_F(Cli, RefusesEmptyNamesAndMissingDatabases) {
     EXPECT_EQ(RunCli("frobnicate").exitCode, 2);
 }
 
+TEST_F(Cli, RefusesNamesThatAreNotChineseAndWarnsOfUnlistedCharacters) {
+    const struct {
+        const char *family, *given, *message;
+    } refused[] = {{"Li", "家明", "姓氏“Li”不是汉字，请用汉字输入姓氏（如 李、欧阳）。\n"},
+                   {"李", "abc", "名字“abc”不是汉字，请用汉字输入名字。\n"},
+                   {"李", "家1", "名字“家1”不是汉字，请用汉字输入名字。\n"}};
+    for (const auto& c : refused) {
+        CliRun r = RunCli("--db '" + db + "' score '" + c.family + "' '" + c.given + "'", true);
+        EXPECT_EQ(r.exitCode, 2) << c.given;
+        EXPECT_EQ(r.out, c.message);
+    }
+    // 龘 has no row: the name is scored, with the warning on stderr before the score.
+    CliRun unlisted = RunCli("--db '" + db + "' score 李 家龘", true);
+    EXPECT_EQ(unlisted.exitCode, 0);
+    EXPECT_EQ(unlisted.out.rfind("龘：字库未收录，此名评分不可信\n李家龘", 0), 0u) << unlisted.out;
+}
+
 }  // namespace
 }  // namespace lumo

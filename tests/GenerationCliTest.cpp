@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdio>
+#include <set>
 #include <sstream>
 
 #include "GenerationSupport.h"
@@ -109,6 +110,29 @@ TEST(GenerateCommand, ClassicTextEnglishRowsAndMessages) {
     CliResult noFamily = Generate("combination --length 2", "2>&1");
     EXPECT_EQ(noFamily.exitCode, 0);
     EXPECT_EQ(noFamily.out, "请输入姓氏\n");
+}
+
+TEST(GenerateCommand, SharesTheFamilyNameRulesOfTheWindow) {
+    // A family name that is not Chinese runs nothing.
+    CliResult latin = Generate("high-score --surname Li --length 2", "2>&1");
+    EXPECT_EQ(latin.exitCode, 2);
+    EXPECT_EQ(latin.out, "姓氏“Li”不是汉字，请用汉字输入姓氏（如 李、欧阳）。\n");
+    // The characters of 欧阳 count their strokes but are never drawn: 圣诚杰 pair alone.
+    CliResult pairs = Generate("combination --surname 欧阳 --length 2 --chars 圣诚杰");
+    ASSERT_EQ(pairs.exitCode, 0);
+    auto rows = Rows(pairs.out);
+    ASSERT_EQ(rows.size(), 9u);
+    for (const auto& row : rows) {
+        const std::string given = row[1].substr(std::string("欧阳").size());
+        EXPECT_EQ(given.find("欧"), std::string::npos) << row[1];
+        EXPECT_EQ(given.find("阳"), std::string::npos) << row[1];
+    }
+    // Nicknames: one row per distinct name.
+    auto nicknames = Rows(Generate("nickname --surname 龚 --style AA").out);
+    std::set<std::string> distinct;
+    for (const auto& row : nicknames) distinct.insert(row[1]);
+    EXPECT_GT(nicknames.size(), 100u);
+    EXPECT_EQ(distinct.size(), nicknames.size());
 }
 
 TEST(GenerateCommand, RefusesWrongOptions) {

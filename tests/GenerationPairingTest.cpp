@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "GenerationSupport.h"
 #include "db/Gbk.h"
@@ -41,7 +42,8 @@ void ExpectSameRows(const std::vector<NameRow>& actual, const std::vector<NameRo
 }
 
 TEST(CombinationMode, PairsTheTypedCharactersWithTheFamilyName) {
-    // The start-up text: 20 characters, the family name appended, 21 × 21 − 41 = 400 names.
+    // The start-up text: 20 characters, the family name appended for its strokes only: 20 × 20
+    // candidates, 400 names.
     RunRecorder rec;
     RunNow(test::Inputs(NamingMode::Combination, "李"), rec);
     std::vector<std::string> set = SplitCharacters(DefaultCombinationText() + Gbk("李"));
@@ -49,7 +51,7 @@ TEST(CombinationMode, PairsTheTypedCharactersWithTheFamilyName) {
     ASSERT_EQ(rec.Rows().size(), 400u);
     ExpectSameRows(rec.Rows(), ExpectedPairs(set, Gbk("李")));
     std::vector<std::string> events = rec.Events();
-    auto reserve = std::find(events.begin(), events.end(), "reserve 441");
+    auto reserve = std::find(events.begin(), events.end(), "reserve 400");
     ASSERT_NE(reserve, events.end());
     EXPECT_EQ(*(reserve - 1), "close");  // the wait window closes before scoring
     EXPECT_EQ(rec.Messages().size(), 0u);
@@ -149,16 +151,18 @@ TEST(NicknameMode, EachStyleShapesEveryListedCharacter) {
         RunRecorder rec;
         RunNow(in, rec);
         // NicknamePool: both sex pools, the shared characters twice; the family name appended.
+        // Each distinct nickname is listed once.
         std::vector<std::string> set = NicknameCharacters(Gbk(c.family));
-        std::size_t expected = 0;
+        std::set<std::string> expected;
         for (const std::string& a : set) {
             if (!Listed(a)) continue;
             std::string name =
                 Gbk(c.prefix) + a + Gbk(c.suffix) + (c.style == NicknameStyle::Doubled ? a : "");
-            expected += name.find(Gbk(c.family)) == std::string::npos;
+            if (name.find(Gbk(c.family)) == std::string::npos) expected.insert(GbkToUtf8(name));
         }
         const std::vector<std::string> given = rec.GivenNames();
-        EXPECT_EQ(given.size(), expected);
+        EXPECT_EQ(std::set<std::string>(given.begin(), given.end()), expected);
+        EXPECT_EQ(given.size(), expected.size());  // no name twice
         if (std::string(c.family) == "小") {
             EXPECT_TRUE(given.empty());
         }

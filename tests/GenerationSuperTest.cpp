@@ -218,6 +218,31 @@ TEST(EnglishMode, IndexFromTheFirstCharacterAndGender) {
     EXPECT_EQ(MapInitialLetter("b"), "b");
 }
 
+TEST(EnglishMode, LengthListsFilterByTheNamesLetters) {
+    // 明 with 男性化 lists Mark (4 letters) and Miles (5); 0 leaves a side open.
+    const struct {
+        EnglishLengthRange lengths;
+        std::vector<std::string> names;
+    } cases[] = {{{0, 0}, {"Mark", "Miles"}},
+                 {{4, 4}, {"Mark"}},
+                 {{5, 0}, {"Miles"}},
+                 {{0, 3}, {}},
+                 {{3, 6}, {"Mark", "Miles"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lengths.shortest * 10 + c.lengths.longest);
+        GenerationInputs in = test::Inputs(NamingMode::English, "李");
+        in.englishGivenName = Gbk("明");
+        in.englishLengths = c.lengths;
+        RunRecorder rec;
+        RunNow(in, rec);
+        std::vector<std::string> names;
+        for (const EnglishRow& r : rec.EnglishRows()) names.push_back(r.name);
+        EXPECT_EQ(names, c.names);
+        for (std::size_t i = 0; i < rec.EnglishRows().size(); ++i)
+            EXPECT_EQ(rec.EnglishRows()[i].number, std::to_string(i + 1));  // numbered as listed
+    }
+}
+
 TEST(EnglishMode, GivenNameOfSpacesEndsWithoutRows) {
     GenerationInputs in = test::Inputs(NamingMode::English, "李");
     in.englishGivenName = "   ";

@@ -60,8 +60,21 @@ TEST_F(KeptNames, ScoringRefusesEmptyNames) {
     EXPECT_EQ(U(messages.messages[1].title), "提示");
     EXPECT_TRUE(list.empty());
     EXPECT_FALSE(std::filesystem::exists(folder.File("temp.html")));
-    EXPECT_TRUE(
-        ScoreTypedName(db, Gbk("李"), "  ", list, folder, messages));  // spaces are not empty
+    // Texts that are not Chinese characters are refused by name, before any page is written.
+    const struct {
+        const char *family, *given, *message;
+    } refused[] = {{"李", "  ", "名字“  ”不是汉字，请用汉字输入名字。"},
+                   {"李", "abc", "名字“abc”不是汉字，请用汉字输入名字。"},
+                   {"Li", "明", "姓氏“Li”不是汉字，请用汉字输入姓氏（如 李、欧阳）。"}};
+    for (const auto& c : refused) {
+        messages.messages.clear();
+        EXPECT_FALSE(ScoreTypedName(db, Gbk(c.family), Gbk(c.given), list, folder, messages)) << c.given;
+        ASSERT_EQ(messages.messages.size(), 1u);
+        EXPECT_EQ(U(messages.messages[0].text), c.message);
+        EXPECT_EQ(messages.messages[0].icon, MessageIcon::Warning);
+    }
+    EXPECT_TRUE(list.empty());
+    EXPECT_FALSE(std::filesystem::exists(folder.File("temp.html")));
 }
 
 NameRow Generated(const std::string& nameUtf8) {

@@ -5,6 +5,7 @@
 #include "app/AppContext.h"
 #include "app/MainController.h"
 #include "app/SingleInstance.h"
+#include "app/Translations.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
     if (!instance.Acquire()) return 0;  // another instance runs: leave without a word
 
     ChooseFont(app);
+    lumo::app::InstallChineseTranslations(app);
     lumo::app::AppContext context(QCoreApplication::applicationDirPath());
     lumo::ui::MainWindow window;
     lumo::app::MainController controller(context, window);

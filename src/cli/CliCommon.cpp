@@ -8,6 +8,7 @@
 #include "db/Gbk.h"
 #include "db/ReferenceLoader.h"
 #include "numerology/Characters.h"
+#include "numerology/NameCheck.h"
 
 namespace lumo::cli {
 
@@ -22,6 +23,11 @@ bool ReadNameArguments(const Args& args, std::string& family, std::string& given
     }
     if (WithoutSpaces(given).empty()) {
         Err(Gbk("请输入名字"));
+        return false;
+    }
+    for (const auto& problem : {FamilyNameProblem(family), GivenNameProblem(given)}) {
+        if (!problem) continue;
+        Err(*problem);
         return false;
     }
     return true;

@@ -41,7 +41,8 @@ public:
 };
 
 // FAMILY and GIVEN from the first two positional arguments, in GBK. An empty one prints
-// "请输入姓氏" or "请输入名字" on stderr and answers false.
+// "请输入姓氏" or "请输入名字" on stderr and answers false, as does one that is not made of
+// Chinese characters (with NameCheck's message).
 bool ReadNameArguments(const Args& args, std::string& family, std::string& given);
 
 // Prints a GBK text on stdout or stderr as UTF-8.

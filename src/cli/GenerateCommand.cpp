@@ -7,6 +7,7 @@
 #include "db/Gbk.h"
 #include "generation/GenerationWorker.h"
 #include "numerology/Characters.h"
+#include "numerology/NameCheck.h"
 
 namespace lumo::cli {
 namespace {
@@ -162,6 +163,9 @@ int RunGenerate(int argc, char** argv, int first) {
         return Err(Gbk("请输入姓氏")), kExitUsage;
     if (in.mode == NamingMode::English && in.englishGivenName.empty())
         return Err(Gbk("请输入名字")), kExitUsage;
+    // Every other mode joins the family name to Chinese characters: it must be one itself.
+    if (in.mode != NamingMode::English)
+        if (auto problem = FamilyNameProblem(in.familyName)) return Err(*problem), kExitUsage;
 
     SqliteDatabase db;
     // The classic mode prints built-in lists and never reads the database.

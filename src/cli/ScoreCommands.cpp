@@ -45,6 +45,7 @@ int RunScore(int argc, char** argv, int first) {
     SqliteDatabase db;
     if (!LoadReferenceDatabase(args, db)) return kExitUsage;
     NameEvaluation e = EvaluateName(db, family, given);
+    for (const std::string& w : e.warnings) Err(w);
     PrintScore(e, family + given, args.Has("--json"));
     return kExitOk;
 }

@@ -1,11 +1,14 @@
 #include "generation/CharacterPairing.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace lumo {
 
-CandidateList::CandidateList(std::vector<std::string> characterSet)
-    : pieces_(std::move(characterSet)), entryCount_(pieces_.size()) {}
+CandidateList::CandidateList(std::vector<std::string> characterSet, std::size_t familyEntries)
+    : pieces_(std::move(characterSet)),
+      entryCount_(pieces_.size()),
+      drawnCount_(entryCount_ - std::min(familyEntries, entryCount_)) {}
 
 std::uint32_t CandidateList::AddPiece(std::string text) {
     pieces_.push_back(std::move(text));
@@ -56,7 +59,7 @@ CharacterPairing::CharacterPairing(CandidateList& list, int nameLength,
         list_.BeginCross({}, {list_.AddPiece(s.thirdChar)});
     } else {
         rule_ = Rule::AllPairs;
-        std::vector<std::uint32_t> every(list_.EntryCount());
+        std::vector<std::uint32_t> every(list_.DrawnCount());
         std::iota(every.begin(), every.end(), 0u);
         list_.BeginCross({}, std::move(every));
     }

@@ -24,7 +24,9 @@ struct Candidate {
 // time while scoring, in exactly the order in which they would have been listed.
 class CandidateList {
   public:
-    explicit CandidateList(std::vector<std::string> characterSet);
+    // The last `familyEntries` entries of the set stand there only for the family name's strokes:
+    // they are looked up like the others but never drawn as given-name characters.
+    explicit CandidateList(std::vector<std::string> characterSet, std::size_t familyEntries = 0);
 
     // Adds a text to the piece table (after the CharacterSet entries) and answers its index.
     std::uint32_t AddPiece(std::string text);
@@ -39,6 +41,8 @@ class CandidateList {
 
     const std::vector<std::string>& Pieces() const { return pieces_; }
     std::size_t EntryCount() const { return entryCount_; }  // the CharacterSet entries
+    // The entries a given name may be drawn from: the CharacterSet without the family's entries.
+    std::size_t DrawnCount() const { return drawnCount_; }
     std::size_t Size() const;
 
     // Calls visit(candidate) for every candidate in order while it answers true; answers false
@@ -57,6 +61,7 @@ class CandidateList {
     };
     std::vector<std::string> pieces_;
     std::size_t entryCount_;
+    std::size_t drawnCount_;
     std::vector<Block> blocks_;
 };
 
@@ -77,8 +82,8 @@ bool CandidateList::ForEach(Visit&& visit) const {
 
 // The candidate rule of HighScore, Poetry and Combination, applied to each listed CharacterSet
 // entry in set order:
-// - two-character names, no generation character: the entry followed by every entry of the set
-//   in set order (itself, the family-name entry and unlisted entries included);
+// - two-character names, no generation character: the entry followed by every drawn entry of the
+//   set in set order (itself and unlisted entries included, the family name's entries not);
 // - second character fixed to X: X + entry; third character fixed to Y: entry + Y;
 // - one-character names: the entry alone (the generation character plays no part).
 // The constructor adds the fixed character to the piece table once.

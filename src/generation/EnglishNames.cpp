@@ -35,7 +35,8 @@ std::optional<std::string> EnglishNameKey(SqliteDatabase& db, const std::string&
 }
 
 std::vector<EnglishRow> EnglishRowsFor(SqliteDatabase& db, const std::string& key,
-                                       EnglishGender gender, const std::atomic<bool>* stop) {
+                                       EnglishGender gender, EnglishLengthRange lengths,
+                                       const std::atomic<bool>* stop) {
     std::vector<EnglishRow> rows;
     Statement st = db.Query("select * from LM_EName");
     // Query leaves the statement on its first row; a statement without data has no rows at all.
@@ -44,7 +45,9 @@ std::vector<EnglishRow> EnglishRowsFor(SqliteDatabase& db, const std::string& ke
         std::string index = db.ColumnText(st, ename::kIndex2);
         if (index.empty()) index = db.ColumnText(st, ename::kIndex);
         if (index != key || db.ColumnInt(st, ename::kSex) != static_cast<int>(gender)) continue;
-        rows.push_back({std::to_string(rows.size() + 1), db.ColumnText(st, ename::kName),
+        std::string name = db.ColumnText(st, ename::kName);
+        if (!lengths.Admits(name.size())) continue;
+        rows.push_back({std::to_string(rows.size() + 1), std::move(name),
                         db.ColumnText(st, ename::kCnword), db.ColumnText(st, ename::kMean)});
     }
     db.Finalize(st);

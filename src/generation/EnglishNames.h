@@ -23,10 +23,10 @@ std::string MapInitialLetter(const std::string& initial);
 std::optional<std::string> EnglishNameKey(SqliteDatabase& db, const std::string& givenName);
 
 // The rows of LM_EName, in table order, whose index (EIndex2, or EIndex when that is empty)
-// equals the key and whose Sex equals the gender code; numbered from 1. Stops early, with the
-// rows found so far, when `stop` becomes true.
+// equals the key, whose Sex equals the gender code and whose name has a length in `lengths`;
+// numbered from 1. Stops early, with the rows found so far, when `stop` becomes true.
 std::vector<EnglishRow> EnglishRowsFor(SqliteDatabase& db, const std::string& key,
-                                       EnglishGender gender,
+                                       EnglishGender gender, EnglishLengthRange lengths = {},
                                        const std::atomic<bool>* stop = nullptr);
 
 }  // namespace lumo

@@ -22,6 +22,17 @@ enum class NicknameStyle {
 // The gender radio buttons of the English page; the value is the code compared with LM_EName.Sex.
 enum class EnglishGender { Masculine = 1, Feminine = 2, Neutral = 3 };
 
+// The length lists of the English page (组合框_日子1 至 组合框_时间1), in letters of the English
+// name; 0 stands for 不限 (no bound).
+struct EnglishLengthRange {
+    int shortest = 0;
+    int longest = 0;
+    bool Admits(std::size_t letters) const {
+        return (shortest <= 0 || letters >= static_cast<std::size_t>(shortest)) &&
+               (longest <= 0 || letters <= static_cast<std::size_t>(longest));
+    }
+};
+
 // The combination page's edit box at start-up.
 const std::string& DefaultCombinationText();  // 圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇, GBK
 
@@ -36,6 +47,7 @@ struct GenerationInputs {
     NicknameStyle nicknameStyle = NicknameStyle::Doubled;
     std::string englishGivenName;  // 编辑框_英文名字
     EnglishGender englishGender = EnglishGender::Masculine;
+    EnglishLengthRange englishLengths;
     // Captions of the ticked PoemCharBoxes in poem order; a character may stand more than once.
     std::vector<std::string> poemCharacters;
     SuperFilterBoxes superFilters = SuperFilterBoxes::Initial();

@@ -1,6 +1,8 @@
 #include "generation/GenerationRun.h"
 
+#include <algorithm>
 #include <array>
+#include <unordered_set>
 
 #include "db/Gbk.h"
 #include "generation/ClassicNames.h"
@@ -62,6 +64,31 @@ ResolvedPart GivenPart(const std::vector<ResolvedPiece>& pieces, const Candidate
         g.chars[static_cast<std::size_t>(n++)] = b->chars[static_cast<std::size_t>(k)];
     g.length = n;
     return g;
+}
+
+// The modes that draw from the built-in pools: the user typed none of their characters.
+bool DrawsFromPools(NamingMode m) {
+    return m == NamingMode::HighScore || m == NamingMode::SuperAuspicious || m == NamingMode::Nickname;
+}
+
+// A pool may hold a character of the family name (阳 of 欧阳); the user did not type it as a
+// given-name character, so it moves to the family's entries at the end of the set, where it is
+// looked up for the strokes but never drawn.
+void SetFamilyCharactersApart(std::vector<std::string>& set, std::size_t& familyEntries,
+                              const std::string& family) {
+    const std::vector<std::string> chars = SplitCharacters(family);
+    auto ofFamily = [&](const std::string& e) { return std::find(chars.begin(), chars.end(), e) != chars.end(); };
+    const auto tailStart = set.end() - static_cast<std::ptrdiff_t>(familyEntries);
+    std::vector<std::string> drawn, tail(tailStart, set.end());
+    for (auto it = set.begin(); it != tailStart; ++it) {
+        if (!ofFamily(*it))
+            drawn.push_back(std::move(*it));
+        else if (std::find(tail.begin(), tail.end(), *it) == tail.end())
+            tail.push_back(std::move(*it));
+    }
+    familyEntries = tail.size();
+    drawn.insert(drawn.end(), std::make_move_iterator(tail.begin()), std::make_move_iterator(tail.end()));
+    set = std::move(drawn);
 }
 
 // SuperAuspicious: the least score a name must reach, by the family name's sky-grid rating.
@@ -126,7 +153,8 @@ bool GenerationRun::RunClassic() {
 bool GenerationRun::RunEnglish() {
     std::optional<std::string> key = EnglishNameKey(db_, in_.englishGivenName);
     std::vector<EnglishRow> rows;
-    if (key) rows = EnglishRowsFor(db_, *key, in_.englishGender, &signals_.StopFlag());
+    if (key) rows = EnglishRowsFor(db_, *key, in_.englishGender, in_.englishLengths,
+                                   &signals_.StopFlag());
     for (std::size_t start = 0; start < rows.size(); start += kBatchRows) {
         if (!Checkpoint()) return false;
         std::size_t end = std::min(rows.size(), start + kBatchRows);
@@ -140,7 +168,10 @@ bool GenerationRun::RunEnglish() {
 }
 
 bool GenerationRun::RunScored() {
-    CandidateList list(PrepareCharacters());
+    std::vector<std::string> set = PrepareCharacters();
+    std::size_t familyEntries = FamilyEntriesAppended(in_);
+    if (DrawsFromPools(in_.mode)) SetFamilyCharactersApart(set, familyEntries, in_.familyName);
+    CandidateList list(std::move(set), familyEntries);
     if (!Checkpoint() || !BuildCandidates(list)) return false;
     if (!traits_.hasPauseButton)
         CloseWaitWindow();  // Poetry, Combination, Nickname: before scoring
@@ -212,13 +243,17 @@ bool GenerationRun::BuildCandidates(CandidateList& list) {
             list.BeginCross({affix}, {});
     }
 
+    // The pools hold some characters twice; a nickname is listed once however often its
+    // character stands there.
+    std::unordered_set<std::string> nicknamed;
     cache_.clear();
     cache_.reserve(list.Pieces().size() + 2);
     for (std::uint32_t i = 0; i < list.EntryCount(); ++i) {
         if (!Checkpoint()) return false;
         cache_.push_back(ToCachedChar(LookupCharInfo(db_, list.Pieces()[i])));
         const CachedChar& entry = cache_.back();
-        if (!IsListedEntry(entry)) continue;
+        if (i >= list.DrawnCount() || !IsListedEntry(entry)) continue;
+        if (in_.mode == NamingMode::Nickname && !nicknamed.insert(entry.hanzi).second) continue;
         if (pairing) {
             pairing->AddCandidatesOf(i);
         } else if (in_.mode == NamingMode::Nickname) {

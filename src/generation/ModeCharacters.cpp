@@ -79,6 +79,28 @@ std::vector<std::string> PoetryCharacters(const std::vector<std::string>& ticked
     return SplitCharacters(w);
 }
 
+std::size_t FamilyEntriesAppended(const GenerationInputs& in) {
+    const std::string& family = in.familyName;
+    const std::size_t chars = SplitCharacters(family).size();
+    switch (in.mode) {
+        case NamingMode::HighScore:
+        case NamingMode::SuperAuspicious:
+            return chars >= 2 ? chars + 1 : 1;  // AppendFamilyEntry
+        // These append the family name only when their text does not hold it; an empty family
+        // name occurs in every text, so the difference is what was appended.
+        case NamingMode::Combination:
+            return CombinationCharacters(in.combinationText, family).size() -
+                   CombinationCharacters(in.combinationText, {}).size();
+        case NamingMode::Nickname:
+            return NicknameCharacters(family).size() - NicknameCharacters({}).size();
+        case NamingMode::Poetry:
+            return PoetryCharacters(in.poemCharacters, family).size() -
+                   PoetryCharacters(in.poemCharacters, {}).size();
+        default:
+            return 0;
+    }
+}
+
 const std::string& NicknameAffix(NicknameStyle style) {
     static const std::string none, xiao = Gbk("小"), er = Gbk("儿"), a = Gbk("阿");
     switch (style) {

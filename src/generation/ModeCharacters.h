@@ -38,6 +38,10 @@ std::vector<std::string> NicknameCharacters(const std::string& family,
 std::vector<std::string> PoetryCharacters(const std::vector<std::string>& ticked,
                                           const std::string& family);
 
+// How many entries at the end of the mode's CharacterSet the functions above appended for the
+// family name: they are there for its strokes, not to be drawn as given-name characters.
+std::size_t FamilyEntriesAppended(const GenerationInputs& in);
+
 // The character a nickname style adds: 小, 儿, 阿, or nothing for AA.
 const std::string& NicknameAffix(NicknameStyle style);
 

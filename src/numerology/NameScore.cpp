@@ -5,6 +5,7 @@
 #include "db/Gbk.h"
 #include "db/ReferenceSchema.h"
 #include "numerology/Characters.h"
+#include "numerology/NameCheck.h"
 
 namespace lumo {
 namespace {
@@ -202,6 +203,7 @@ NameEvaluation EvaluateName(SqliteDatabase& db, const std::string& family, const
             e.talentRow = RatingOfThreeTalents(db, key);
             return RatingIn(e.talentRow, talents::kRating);
         });
+    e.warnings = ScoringWarnings(db, family, given);
     return e;
 }
 

@@ -111,6 +111,8 @@ struct NameEvaluation {
     std::array<std::string, 6> ratings;  // 天 人 地 总 外 三才
     float rawScore = 0;
     int score = 0;
+    // Report path only: what the score leaves out (ScoringWarnings), shown beside it.
+    std::vector<std::string> warnings;
 };
 
 // Generation path: character values from the run's cache (as read, listed or not).

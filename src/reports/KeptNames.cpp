@@ -2,6 +2,7 @@
 
 #include "content/GbkText.h"
 #include "db/Gbk.h"
+#include "numerology/NameCheck.h"
 #include "reports/NameReport.h"
 
 namespace lumo {
@@ -34,6 +35,11 @@ bool ScoreTypedName(SqliteDatabase& db, const std::string& family, const std::st
     }
     if (given.empty()) {
         Tell(messages, Gbk("请输入名字"));
+        return false;
+    }
+    for (const auto& problem : {FamilyNameProblem(family), GivenNameProblem(given)}) {
+        if (!problem) continue;
+        messages.Show({*problem, Gbk("提示"), MessageIcon::Warning});
         return false;
     }
     NameEvaluation e = BuildNameReport(db, family, given, folder.File("temp.html"));

@@ -22,7 +22,8 @@ struct NameParts {
 // family + "\r\n" + given.
 std::string KeptNameCell(const std::string& family, const std::string& given);
 
-// 按钮_评分: refuses an empty family name ("请输入姓氏") or given name ("请输入名字"); otherwise
+// 按钮_评分: refuses an empty family name ("请输入姓氏") or given name ("请输入名字") and one that
+// is not made of Chinese characters (NameCheck); otherwise
 // writes the report to temp.html and appends the name to the scoring list unless it is listed
 // already. Answers true when the name was evaluated.
 bool ScoreTypedName(SqliteDatabase& db, const std::string& family, const std::string& given,

@@ -100,11 +100,17 @@ void PutTalentsAndVerdict(std::string& page, const NameEvaluation& e) {
     Put(page, "{成功运}", Cell(q, 18));
     Put(page, "{人际关系}", Cell(q, 19));
     Put(page, "{性格}", Cell(q, 20));
-    Put(page, "{总分建议}", VerdictFor(e.rawScore));
+    Put(page, "{总分建议}", WarningsHtml(e.warnings) + VerdictFor(e.rawScore));
     Put(page, "{评分总分}", std::to_string(e.score));
 }
 
 }  // namespace
+
+std::string WarningsHtml(const std::vector<std::string>& warnings) {
+    std::string html;
+    for (const std::string& w : warnings) html += Gbk("<font color=\"#c00000\"><b>") + w + "</b></font><BR>";
+    return html;
+}
 
 std::string VerdictFor(float rawScore) {
     if (rawScore >= 90)

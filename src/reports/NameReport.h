@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "db/SqliteDatabase.h"
 #include "numerology/NameScore.h"
@@ -11,6 +12,9 @@ namespace lumo {
 // The verdict sentence of the report, by the untruncated weighted sum: 90 and above, 80, 70, 60,
 // below 60.
 std::string VerdictFor(float rawScore);
+
+// The warnings of a judged name as red lines of the report, each ending in a line break.
+std::string WarningsHtml(const std::vector<std::string>& warnings);
 
 // The NameReport page of a judged name (GBK): the template with all 64 placeholders replaced in
 // the fixed order.

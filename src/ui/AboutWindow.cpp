@@ -158,9 +158,9 @@ AboutWindow::AboutWindow() : QWidget(nullptr) {
     version_->setFont(big);
 
     mainSite_ =
-        Place("透明标签3", "Venka（专业母婴网站）：" + MainSiteBase(), QRect(341, 164, 350, 64));
+        Place("透明标签3", "Venka（专业母婴网站）：" + SiteTitle(MainSiteBase()), QRect(341, 164, 350, 64));
     listSite_ =
-        Place("透明标签2", "分娩待产包最全清单分享：\n" + ListSiteBase(), QRect(344, 224, 350, 64));
+        Place("透明标签2", "分娩待产包最全清单分享：\n" + SiteTitle(ListSiteBase()), QRect(344, 224, 350, 64));
     for (QLabel* link : {mainSite_, listSite_}) {
         link->setWordWrap(true);
         link->setForegroundRole(QPalette::Link);  // they open their sites, so they look like links

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrintDialog>
@@ -186,6 +187,20 @@ void DetailWindow::ShowName(const NameDetails& details) {
     }
     // Choosing tab 0 does not read its page; the report of the new name is read here.
     LoadGbkPage(browsers_[0], PageFile(0));
+    ShowWarnings(details.evaluation.warnings);
+}
+
+void DetailWindow::ShowWarnings(const std::vector<std::string>& warnings) {
+    if (!warning_) {
+        warning_ = new QLabel(StatusBar());
+        warning_->setObjectName("标签_评分警告");
+        warning_->setStyleSheet("color: rgb(192, 0, 0); font-weight: bold;");
+        StatusBar()->addWidget(warning_, 1);
+    }
+    QStringList lines;
+    for (const std::string& w : warnings) lines << FromGbk(w);
+    warning_->setText(lines.join("；"));
+    warning_->setVisible(!lines.isEmpty());
 }
 
 void DetailWindow::TabChosen(int tab) {

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
+#include <vector>
 #include <filesystem>
 
 #include "content/DataFolder.h"
@@ -13,6 +14,7 @@
 #include "reports/NameDetails.h"
 
 class QFrame;
+class QLabel;
 class QStatusBar;
 class QTabWidget;
 class QTextBrowser;
@@ -49,6 +51,7 @@ class PageWindow : public QWidget {
     PageWindow(QWidget* owner, const QString& formName, const QString& caption);
 
     QToolBar* Toolbar() const { return toolbar_; }
+    QStatusBar* StatusBar() const { return status_; }
     // The view "打印" prints.
     virtual QTextBrowser* ShownPage() const = 0;
     // The caption, kept on one line: a kept-list cell separates family and given name by CR LF.
@@ -107,11 +110,14 @@ class DetailWindow : public PageWindow {
 
   private:
     void TabChosen(int tab);
+    // What the score leaves out, in red in the status bar (the report says it as well).
+    void ShowWarnings(const std::vector<std::string>& warnings);
     std::filesystem::path PageFile(int tab) const;
 
     DataFolder folder_;
     QTabWidget* tabs_;
     std::array<QTextBrowser*, 6> browsers_{};
+    QLabel* warning_ = nullptr;
 };
 
 // Opens the detail window for the double-clicks of the scoring and records flows. An open detail

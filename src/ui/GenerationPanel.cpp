@@ -8,7 +8,9 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
+#include "numerology/NameCheck.h"
 #include "ui/GenerationCharDialog.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
@@ -54,7 +56,10 @@ GenerationPanel::GenerationPanel(MainWindow& window, SqliteDatabase& db, std::fu
     Connect();
     MirrorFilterBoxes();
     ColourMarker();
-    connect(view_, &WidgetRunView::Finished, this, &GenerationPanel::RunFinished);
+    // Nothing runs yet: nothing to pause.
+    view_->SetEnabled(RunControl::HighScorePause, false);
+    view_->SetEnabled(RunControl::SuperPause, false);
+    connect(view_, &WidgetRunView::Finished, this, &GenerationPanel::OnRunFinished);
 }
 
 GenerationPanel::~GenerationPanel() { worker_.Stop(); }
@@ -62,15 +67,27 @@ GenerationPanel::~GenerationPanel() { worker_.Stop(); }
 void GenerationPanel::Connect() {
     auto button = [this](const char* name) { return window_.findChild<QPushButton*>(name); };
     connect(button("按钮_起名"), &QPushButton::clicked, this, &GenerationPanel::StartNaming);
-    connect(button("按钮_再生成一次"), &QPushButton::clicked, this, [this] { StartRunButton("超级列表框_高分起名"); });
-    connect(button("按钮_经典生成"), &QPushButton::clicked, this, [this] { StartRunButton({}); });
-    connect(button("按钮_超吉生成"), &QPushButton::clicked, this, [this] { StartRunButton("超级列表框_超吉起名"); });
-    connect(button("按钮_诗词起名"), &QPushButton::clicked, this, [this] { StartRunButton("超级列表框_诗名列表"); });
-    connect(button("按钮_组合起名"), &QPushButton::clicked, this, [this] { StartRunButton("超级列表框_组合列表"); });
-    connect(button("按钮_起小名"), &QPushButton::clicked, this, [this] { StartRunButton("超级列表框_小名列表"); });
+    // Every page's own buttons run that page's mode, whatever the radio on page 0 says.
+    const struct {
+        const char* button;
+        NamingMode mode;
+        const char* list;
+    } starts[] = {{"按钮_再生成一次", NamingMode::HighScore, "超级列表框_高分起名"},
+                  {"按钮_经典生成", NamingMode::Classic, ""},
+                  {"按钮_超吉生成", NamingMode::SuperAuspicious, "超级列表框_超吉起名"},
+                  {"按钮_诗词起名", NamingMode::Poetry, "超级列表框_诗名列表"},
+                  {"按钮_组合起名", NamingMode::Combination, "超级列表框_组合列表"},
+                  {"按钮_起小名", NamingMode::Nickname, "超级列表框_小名列表"}};
+    for (const auto& s : starts) {
+        const NamingMode mode = s.mode;
+        const QString list = s.list;
+        connect(button(s.button), &QPushButton::clicked, this, [this, mode, list] { StartRunButton(mode, list); });
+    }
     connect(button("按钮_英文起名"), &QPushButton::clicked, this, &GenerationPanel::StartEnglish);
-    connect(button("按钮_高分暂停"), &QPushButton::clicked, this, [this] { highPause_.Click(worker_, *view_); });
-    connect(button("按钮_超吉暂停"), &QPushButton::clicked, this, [this] { superPause_.Click(worker_, *view_); });
+    connect(button("按钮_高分暂停"), &QPushButton::clicked, this,
+            [this] { ClickPause(NamingMode::HighScore, highPause_); });
+    connect(button("按钮_超吉暂停"), &QPushButton::clicked, this,
+            [this] { ClickPause(NamingMode::SuperAuspicious, superPause_); });
 
     for (int m = 0; m < 4; ++m) {
         static const char* const masters[4] = {"选择框_第二个字五行限定", "选择框_第三个字五行限定",
@@ -100,10 +117,15 @@ NamingMode GenerationPanel::SelectedMode() const {
     return NamingMode::Classic;
 }
 
-GenerationInputs GenerationPanel::ReadInputs() const {
+QString GenerationPanel::FamilyName() const {
+    // Spaces around a typed name are slips of the keyboard, not part of the name.
+    return window_.findChild<QLineEdit*>("编辑框_姓氏")->text().trimmed();
+}
+
+GenerationInputs GenerationPanel::ReadInputs(NamingMode mode) const {
     GenerationInputs in;
-    in.mode = SelectedMode();
-    in.familyName = ToGbk(window_.findChild<QLineEdit*>("编辑框_姓氏")->text());
+    in.mode = mode;
+    in.familyName = ToGbk(FamilyName());
     in.sex = window_.findChild<QComboBox*>("组合框_性别")->currentText() == "女" ? Sex::Female : Sex::Male;
     in.nameLength = window_.findChild<QComboBox*>("组合框_名字个数")->currentText() == "二字" ? 2 : 1;
     in.combinationText = ToGbk(window_.findChild<QLineEdit*>("编辑框_组合的字")->text());
@@ -117,6 +139,11 @@ GenerationInputs GenerationPanel::ReadInputs() const {
     in.englishGender = window_.findChild<QRadioButton*>("单选框_女性化")->isChecked()   ? EnglishGender::Feminine
                        : window_.findChild<QRadioButton*>("单选框_中性化")->isChecked() ? EnglishGender::Neutral
                                                                                        : EnglishGender::Masculine;
+    auto bound = [this](const char* list) { return window_.findChild<QComboBox*>(list)->currentText().toInt(); };
+    in.englishLengths = {bound("组合框_日子1"), bound("组合框_时间1")};
+    if (in.englishLengths.shortest > 0 && in.englishLengths.longest > 0 &&
+        in.englishLengths.shortest > in.englishLengths.longest)
+        std::swap(in.englishLengths.shortest, in.englishLengths.longest);
     in.poemCharacters = poetry_->TickedCharacters();
     in.superFilters = boxes_;
     in.charSetting = charSetting_;
@@ -124,21 +151,110 @@ GenerationInputs GenerationPanel::ReadInputs() const {
     return in;
 }
 
-void GenerationPanel::StartGeneration() {
-    GenerationInputs inputs = ReadInputs();
+void GenerationPanel::StartGeneration(NamingMode mode) {
+    GenerationInputs inputs = ReadInputs(mode);
+    if (running_) IdleControls(*running_);  // the run in progress is replaced
     int run = currentRun_->fetch_add(1) + 1;
     auto observer = std::make_unique<QueuedRunObserver>(*view_, currentRun_, run);
+    running_ = mode;
+    runClock_.start();
     // The worker stops and waits for a previous run before it starts this one, so the previous
     // observer must stay alive until Start returns.
     worker_.Start(std::move(inputs), *observer);
     observer_ = std::move(observer);
 }
 
-void GenerationPanel::StopGeneration() { worker_.Stop(); }
+void GenerationPanel::StopGeneration() {
+    worker_.Stop();
+    // Calls the stopped run still has on their way are dropped.
+    currentRun_->fetch_add(1);
+    if (running_) IdleControls(*running_);
+    running_.reset();
+}
 
-void GenerationPanel::StartRunButton(const QString& listToEmpty) {
+void GenerationPanel::IdleControls(NamingMode mode) {
+    view_->SetEnabled(RunControl::ModeSelectionTool, true);
+    view_->SetEnabled(RunControl::ModeSelectionMenu, true);
+    switch (mode) {
+        case NamingMode::HighScore:
+            highPause_.Reset(*view_);
+            view_->SetEnabled(RunControl::HighScorePause, false);
+            view_->SetEnabled(RunControl::HighScoreAgain, true);
+            view_->SetEnabled(RunControl::HighScoreExport, true);
+            break;
+        case NamingMode::SuperAuspicious:
+            superPause_.Reset(*view_);
+            view_->SetEnabled(RunControl::SuperPause, false);
+            view_->SetEnabled(RunControl::SuperGenerate, true);
+            view_->SetEnabled(RunControl::SuperExport, true);
+            break;
+        case NamingMode::Nickname:
+            view_->SetEnabled(RunControl::NicknameGenerate, true);
+            break;
+        default:
+            break;
+    }
+    view_->CloseWaitWindow();
+}
+
+void GenerationPanel::OnRunFinished() {
+    if (running_) {
+        IdleControls(*running_);
+        ShowRunSummary();
+    }
+    running_.reset();
+    emit RunFinished();
+}
+
+void GenerationPanel::ShowRunSummary() {
+    const ModeTraits traits = TraitsOf(*running_);
+    int names = 0;
+    if (traits.scored)
+        names = view_->Model(traits.list)->rowCount();
+    else if (*running_ == NamingMode::English)
+        names = window_.ListModel("超级列表框_英文列表")->rowCount();
+    const QString seconds = QString::number(runClock_.elapsed() / 1000.0, 'f', 1);
+    const QString text = *running_ == NamingMode::Classic
+                             ? QString("名字已生成，用时 %1 秒").arg(seconds)
+                             : QString("已生成 %1 个名字，用时 %2 秒").arg(names).arg(seconds);
+    window_.statusBar()->showMessage(text, 30000);
+}
+
+void GenerationPanel::ClickPause(NamingMode mode, PauseButton& pause) {
+    if (running_ != mode) return;  // only the page's own run is paused
+    pause.Click(worker_, *view_);
+}
+
+bool GenerationPanel::FamilyNameAccepted() {
+    if (auto problem = FamilyNameProblem(ToGbk(FamilyName()))) {
+        MessageBoxes::Show(&window_, FromGbk(*problem), "提示", MessageIcon::Warning);
+        return false;
+    }
+    return true;
+}
+
+void GenerationPanel::StartRunButton(NamingMode mode, const QString& listToEmpty) {
+    if (mode != NamingMode::English && !FamilyNameAccepted()) return;
     if (!listToEmpty.isEmpty()) window_.ListModel(listToEmpty)->Clear();
-    StartGeneration();
+    StartGeneration(mode);
+}
+
+bool GenerationPanel::RunKey::operator==(const RunKey& o) const {
+    const GenerationCharSetting &a = charSetting, &b = o.charSetting;
+    return family == o.family && sex == o.sex && nameLength == o.nameLength && a.enabled == b.enabled &&
+           a.fixesSecond == b.fixesSecond && a.secondChar == b.secondChar && a.fixesThird == b.fixesThird &&
+           a.thirdChar == b.thirdChar;
+}
+
+GenerationPanel::RunKey GenerationPanel::KeyOf(const GenerationInputs& in) const {
+    return {in.familyName, in.sex, in.nameLength, in.charSetting};
+}
+
+QString GenerationPanel::LastRunSurname() const { return FromGbk(lastRun_.family); }
+
+void GenerationPanel::SetLastRunSurname(const QString& s) {
+    lastRun_ = RunKey{};
+    lastRun_.family = ToGbk(s);
 }
 
 void GenerationPanel::StartEnglish() {
@@ -146,38 +262,48 @@ void GenerationPanel::StartEnglish() {
         MessageBoxes::Show(&window_, "请输入姓氏", "提示", MessageIcon::None);
         return;
     }
-    if (window_.findChild<QLineEdit*>("编辑框_英文名字")->text().isEmpty()) {
+    const QString given = window_.findChild<QLineEdit*>("编辑框_英文名字")->text();
+    if (given.isEmpty()) {
         MessageBoxes::Show(&window_, "请输入名字", "提示", MessageIcon::None);
         return;
     }
-    StartRunButton("超级列表框_英文列表");
+    // The list follows the sound of the given name's first character: spaces have none.
+    if (given.trimmed().isEmpty()) {
+        MessageBoxes::Show(&window_, "名字只有空格，无法按读音查找英文名，请输入宝宝的中文名字", "提示",
+                           MessageIcon::Information);
+        return;
+    }
+    StartRunButton(NamingMode::English, "超级列表框_英文列表");
 }
 
 void GenerationPanel::StartNaming() {
-    QString family = window_.findChild<QLineEdit*>("编辑框_姓氏")->text();
+    QString family = FamilyName();
     if (family.isEmpty()) {
         MessageBoxes::Show(&window_, "请输入姓氏!", "提示", MessageIcon::Information);
         return;
     }
-    auto resetForNewFamily = [&](const char* list, PauseButton& pause, RunControl again) {
+    if (!FamilyNameAccepted()) return;
+    const NamingMode mode = SelectedMode();
+    const RunKey key = KeyOf(ReadInputs(mode));
+    // A list made with other inputs (family name, sex, length or generation character) is stale.
+    const bool fresh = !(key == lastRun_);
+    auto resetForNewInputs = [&](const char* list) {
         window_.ListModel(list)->Clear();
-        pause.Reset(*view_);
-        view_->SetEnabled(again, true);
-        lastRunSurname_ = family;
+        lastRun_ = key;
     };
-    switch (SelectedMode()) {
+    switch (mode) {
         case NamingMode::Classic:
-            StartGeneration();
+            StartGeneration(mode);
             break;
         case NamingMode::Poetry:
             poetry_->FillPoets();
             break;
         case NamingMode::HighScore:
-            if (family != lastRunSurname_) {
-                resetForNewFamily("超级列表框_高分起名", highPause_, RunControl::HighScoreAgain);
+            if (fresh) {
+                resetForNewInputs("超级列表框_高分起名");
                 StopGeneration();
                 window_.ShowPage(1);
-                StartGeneration();
+                StartGeneration(mode);
             } else {
                 window_.ShowPage(1);
             }
@@ -196,12 +322,10 @@ void GenerationPanel::StartNaming() {
             window_.ShowPage(5);
             break;
         case NamingMode::SuperAuspicious:
-            if (family != lastRunSurname_) {
-                resetForNewFamily("超级列表框_超吉起名", superPause_, RunControl::SuperGenerate);
-                window_.ShowPage(9);
+            window_.ShowPage(9);
+            if (fresh) {
+                resetForNewInputs("超级列表框_超吉起名");
                 StopGeneration();
-            } else {
-                window_.ShowPage(9);
             }
             boxes_.RunHandler(FilterMaster::Required);
             MirrorFilterBoxes();
@@ -237,7 +361,8 @@ void GenerationPanel::ColourMarker() {
 
 void GenerationPanel::OpenCharSettingDialog() {
     GenerationCharDialog dialog(charSetting_, &window_);
-    if (dialog.exec() == QDialog::Accepted) ColourMarker();
+    dialog.exec();
+    ColourMarker();  // 取消 turns the setting off: the marker shows that too
 }
 
 void GenerationPanel::ResetCharSetting() {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <QElapsedTimer>
 #include <QString>
 #include <array>
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "generation/ElementFilter.h"
 #include "generation/GenerationCharSetting.h"
@@ -34,21 +36,28 @@ public:
 
     // 按钮_起名 "开始起名".
     void StartNaming();
-    // Starts a run for the selected mode with the window's current inputs.
-    void StartGeneration();
-    // Ends a run in progress at once (button 起名 before a new HighScore run, and shutdown).
+    // Starts a run of `mode` with the window's current inputs. A run still in progress is
+    // replaced, and its page's buttons return to their idle state.
+    void StartGeneration(NamingMode mode);
+    // Ends a run in progress at once (button 起名 before a new HighScore run, and shutdown); its
+    // page's buttons return to their idle state.
     void StopGeneration();
+    // The mode of the run in progress, if any.
+    std::optional<NamingMode> RunningMode() const { return running_; }
 
     GenerationWorker& Worker() { return worker_; }
     PoetryPanel& Poetry() { return *poetry_; }
     WidgetRunView& View() { return *view_; }
     const GenerationCharSetting& CharSetting() const { return charSetting_; }
-    const QString& LastRunSurname() const { return lastRunSurname_; }
-    void SetLastRunSurname(const QString& s) { lastRunSurname_ = s; }
+    QString LastRunSurname() const;
+    // Also forgets the other inputs of the last run, so that the next 开始起名 compares afresh.
+    void SetLastRunSurname(const QString& s);
     const SuperFilterBoxes& FilterBoxes() const { return boxes_; }
 
-    // The inputs a run would take now.
-    GenerationInputs ReadInputs() const;
+    // The inputs a run of `mode` would take now.
+    GenerationInputs ReadInputs(NamingMode mode) const;
+    // The mode whose radio button is selected on page 0.
+    NamingMode SelectedMode() const;
 
     // Opens the generation-character dialog (modal) and recolours the marker.
     void OpenCharSettingDialog();
@@ -60,13 +69,20 @@ signals:
 
 private:
     void Connect();
-    void StartRunButton(const QString& listToEmpty);
+    void StartRunButton(NamingMode mode, const QString& listToEmpty);
+    // Refuses, with a message, a family name that is not made of Chinese characters.
+    bool FamilyNameAccepted();
+    QString FamilyName() const;
+    // The buttons of a mode's page as they stand when no run of it goes on.
+    void IdleControls(NamingMode mode);
+    void OnRunFinished();
+    void ClickPause(NamingMode mode, PauseButton& pause);
+    void ShowRunSummary();
     void StartEnglish();
     void ClickMaster(FilterMaster master);
     void ClickElement(FilterMaster master, int element);
     void MirrorFilterBoxes();
     void ColourMarker();
-    NamingMode SelectedMode() const;
 
     MainWindow& window_;
     SqliteDatabase& db_;
@@ -82,7 +98,19 @@ private:
     SuperFilterBoxes boxes_ = SuperFilterBoxes::Initial();
     std::array<QCheckBox*, 4> masterBoxes_{};
     std::array<std::array<QCheckBox*, 5>, 4> elementBoxes_{};
-    QString lastRunSurname_;
+    // What 开始起名 last started or prepared a HighScore or SuperAuspicious run with: a change of
+    // any of them starts afresh instead of showing the previous list.
+    struct RunKey {
+        std::string family;
+        Sex sex = Sex::Male;
+        int nameLength = 1;
+        GenerationCharSetting charSetting;
+        bool operator==(const RunKey& other) const;
+    };
+    RunKey KeyOf(const GenerationInputs& in) const;
+    RunKey lastRun_;
+    std::optional<NamingMode> running_;
+    QElapsedTimer runClock_;
 };
 
 }  // namespace lumo::ui

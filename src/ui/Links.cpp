@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QFile>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace lumo::ui {
@@ -22,6 +24,18 @@ QString ShopPageUrl() { return ListSiteBase() + "/shop.html"; }
 QString SiteHostName(const QString& siteBase) {
     const QString host = QUrl(siteBase).host();
     return host.isEmpty() ? QStringLiteral("localhost") : host;
+}
+
+QString SiteTitle(const QString& siteBase) {
+    QFile page(QUrl(siteBase + "/index.html").toLocalFile());
+    if (!page.open(QIODevice::ReadOnly)) return siteBase;
+    const QString html = QString::fromUtf8(page.read(64 * 1024));
+    const QRegularExpressionMatch m = QRegularExpression("<title>([^<]*)</title>").match(html);
+    if (!m.hasMatch()) return siteBase;
+    // "母婴知识 - Lumo母婴知识": the page's own name first, the site's after the dash.
+    const QString title = m.captured(1).trimmed();
+    const qsizetype dash = title.lastIndexOf(" - ");
+    return dash < 0 ? title : title.mid(dash + 3).trimmed();
 }
 
 QString ResolvedLinkAddress(const QString& address) {

@@ -17,6 +17,11 @@ QString ShopPageUrl();
 // The host name shown for a site address; a local file address names this machine.
 QString SiteHostName(const QString& siteBase);
 
+// The name a site gives itself (the site part of its home page's <title>, "Lumo母婴知识"), shown
+// where a raw file: address would mean nothing to the user; the address itself when the page or
+// its title is missing.
+QString SiteTitle(const QString& siteBase);
+
 // The address actually handed to the browser: a folder address (ending in "/") means its
 // index.html, because a file: folder would open a file manager instead of the page.
 QString ResolvedLinkAddress(const QString& address);

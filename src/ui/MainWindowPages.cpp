@@ -290,9 +290,10 @@ QWidget* MainWindow::BuildEnglishPage() {
         row->addWidget(r);
     }
     row->addWidget(new QLabel("长度:", input));
+    // Letters of the English name; 不限 leaves that side open.
     for (const char* name : {"组合框_日子1", "组合框_时间1"}) {
         QComboBox* c = Combo(name, input);
-        c->addItems({"3", "4", "5", "6"});
+        c->addItems({"不限", "3", "4", "5", "6", "7", "8"});
         row->addWidget(c);
         if (QString(name) == "组合框_日子1") row->addWidget(new QLabel("至", input));
     }
@@ -349,6 +350,12 @@ QWidget* MainWindow::BuildScoringPage() {
     AddDateRow(dateRow, scoringDates_, "组合框_评分", true, input);
     dateRow->addStretch();
     v->addWidget(input);
+    // What the score of the last scored name leaves out; hidden while there is nothing to say.
+    auto* warning = Named(new QLabel(page), "标签_评分警告");
+    warning->setStyleSheet("color: rgb(192, 0, 0); font-weight: bold;");
+    warning->setWordWrap(true);
+    warning->setVisible(false);
+    v->addWidget(warning);
     v->addWidget(ListGroup("分组框12", "姓名列表", AddList("超级列表框_评分列表", NameRowHeaders(), page), page), 1);
     return page;
 }

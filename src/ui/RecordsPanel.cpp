@@ -2,11 +2,13 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 
+#include "numerology/NameCheck.h"
 #include "reports/KeptNames.h"
 #include "ui/MainWindow.h"
 #include "ui/Menus.h"
@@ -73,8 +75,15 @@ void RecordsPanel::Show(const std::optional<NameDetails>& details) {
 
 void RecordsPanel::ScoreName() {
     BoxMessages messages(&window_);
-    lumo::ScoreTypedName(db_, ToGbk(Edit(window_, "编辑框_评分姓氏")->text()),
-                         ToGbk(Edit(window_, "编辑框_评分名字")->text()), scoring_, folder_, messages);
+    // Spaces around a typed name are slips of the keyboard, not part of the name.
+    const std::string family = ToGbk(Edit(window_, "编辑框_评分姓氏")->text().trimmed());
+    const std::string given = ToGbk(Edit(window_, "编辑框_评分名字")->text().trimmed());
+    QStringList warnings;
+    if (lumo::ScoreTypedName(db_, family, given, scoring_, folder_, messages))
+        for (const std::string& w : ScoringWarnings(db_, family, given)) warnings << FromGbk(w);
+    auto* label = window_.findChild<QLabel*>("标签_评分警告");
+    label->setText(warnings.join("\n"));
+    label->setVisible(!warnings.isEmpty());
     Mirror("超级列表框_评分列表", scoring_);
 }
 

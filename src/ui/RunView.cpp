@@ -6,6 +6,7 @@
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabWidget>
 
 #include "ui/MainWindow.h"
@@ -67,7 +68,17 @@ void WidgetRunView::CloseWaitWindow() {
     if (wait_) wait_->hide();
 }
 
-void WidgetRunView::ShowMessage(const UserMessage& message) { MessageBoxes::Show(&window_, message); }
+void WidgetRunView::ShowMessage(const UserMessage& message) {
+    // The one-character notice is news once; after that it goes to the status bar, where it
+    // does not stop every run with a box to close.
+    static const std::string kOneCharacterNotice = ToGbk("一字名数理得分较低,所以软件自动降低评分标准!");
+    if (message.text == kOneCharacterNotice && oneCharacterNoticeShown_) {
+        window_.statusBar()->showMessage(FromGbk(message.text), 10000);
+        return;
+    }
+    if (message.text == kOneCharacterNotice) oneCharacterNoticeShown_ = true;
+    MessageBoxes::Show(&window_, message);
+}
 
 void WidgetRunView::SetEnabled(RunControl control, bool enabled) {
     if (control == RunControl::ModeSelectionTool) {

@@ -60,6 +60,7 @@ private:
     MainWindow& window_;
     WaitWindow* wait_ = nullptr;
     std::size_t rowsShown_ = 0;
+    bool oneCharacterNoticeShown_ = false;
     std::mutex queueMutex_;
     std::deque<std::pair<int, std::function<void(WidgetRunView&)>>> queue_;
     bool drainScheduled_ = false;

@@ -1,4 +1,6 @@
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QMenu>
 #include <QLineEdit>
@@ -8,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "app/Translations.h"
 #include "ui/MainWindow.h"
 
 using lumo::ui::MainWindow;
@@ -15,6 +18,14 @@ using lumo::ui::MainWindow;
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    void qtsOwnButtonsSpeakChinese() {
+        QVERIFY2(lumo::app::InstallChineseTranslations(*QCoreApplication::instance()),
+                 "qt6-translations-l10n is installed by scripts/setup");
+        QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        QCOMPARE(box.button(QDialogButtonBox::Ok)->text(), QString("确定"));
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), QString("取消"));
+    }
+
     void opensOnTheModePageWithElevenPages() {
         MainWindow w;
         QCOMPARE(w.Pages()->count(), 11);

@@ -1,14 +1,18 @@
 // Naming pages driven through the real main window over the real reference database.
 #include <QCheckBox>
+#include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/AppContext.h"
@@ -35,6 +39,26 @@ class NamingTest : public QObject {
         }
         ~Program() { controller.Shutdown(); }
         QPushButton* Button(const char* name) { return window.findChild<QPushButton*>(name); }
+        void Type(const char* edit, const QString& text) { window.findChild<QLineEdit*>(edit)->setText(text); }
+        void Pick(const char* combo, const QString& text) { window.findChild<QComboBox*>(combo)->setCurrentText(text); }
+        int Rows(const char* list) { return window.ListModel(list)->rowCount(); }
+        // Given names of a list, family name cut off.
+        QStringList GivenNames(const char* list, int familyLength = 1) {
+            QStringList names;
+            for (int r = 0; r < Rows(list); ++r) names << window.ListModel(list)->Row(r)[1].mid(familyLength);
+            return names;
+        }
+        // Clicks a start button and waits until its run has handed over a first row and can be
+        // paused (the pause button opens with the first row).
+        bool StartAndPause(const char* start, const char* pause) {
+            Button(start)->click();
+            QElapsedTimer t;
+            t.start();
+            while (!Button(pause)->isEnabled() && t.elapsed() < 30000) QTest::qWait(10);
+            if (!Button(pause)->isEnabled()) return false;
+            Button(pause)->click();
+            return Button(pause)->text() == "继续";
+        }
         void Choose(const char* radio) { window.findChild<QRadioButton*>(radio)->click(); }
         bool WaitIdle(int ms = 30000) {
             QElapsedTimer t;
@@ -117,8 +141,8 @@ private slots:
             p.Button("按钮_组合起名")->click();
             QVERIFY(p.WaitIdle());
             QTableView* list = p.window.List("超级列表框_组合列表");
-            // 明 亮 欧 阳 paired with each other, all but 欧阳 itself.
-            QCOMPARE(list->model()->rowCount(), 15);
+            // 明 亮 paired with each other; 欧 and 阳 stand in the set only for their strokes.
+            QCOMPARE(list->model()->rowCount(), 4);
             QModelIndex first = list->model()->index(0, 1);
             list->setCurrentIndex(first);
             QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(first).center());
@@ -140,6 +164,235 @@ private slots:
         QCOMPARE(again.window.ListModel("超级列表框_记录列表")->rowCount(), 1);
         QCOMPARE(again.window.findChild<QLineEdit*>("编辑框_姓氏")->text(), QString("欧阳"));
         QCOMPARE(again.window.findChild<QComboBox*>("组合框_名字个数")->currentText(), QString("二字"));
+    }
+
+    void eachPageRunsItsOwnMode_data() {
+        QTest::addColumn<QString>("chosen");  // the radio on page 0
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("filled");  // the list (or text) the button must fill
+        QTest::newRow("组合 with 超吉 chosen") << "单选框_超吉起名" << "按钮_组合起名" << "超级列表框_组合列表";
+        QTest::newRow("经典 with 高分 chosen") << "单选框_高分起名" << "按钮_经典生成" << "编辑框_经典名字";
+        QTest::newRow("高分 with 超吉 chosen") << "单选框_超吉起名" << "按钮_再生成一次" << "超级列表框_高分起名";
+        QTest::newRow("小名 with 经典 chosen") << "单选框_经典起名" << "按钮_起小名" << "超级列表框_小名列表";
+    }
+
+    void eachPageRunsItsOwnMode() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, button);
+        QFETCH(QString, filled);
+        Program p;
+        p.Type("编辑框_姓氏", "李");
+        p.Pick("组合框_名字个数", "二字");
+        p.Type("编辑框_组合的字", "圣诚");
+        p.Choose(chosen.toUtf8().constData());
+        p.Button(button.toUtf8().constData())->click();
+        QVERIFY(p.WaitIdle());
+        const char* lists[] = {"超级列表框_高分起名", "超级列表框_超吉起名", "超级列表框_组合列表", "超级列表框_小名列表"};
+        for (const char* list : lists)
+            QCOMPARE(p.Rows(list) > 0, filled == list);
+        QCOMPARE(p.window.findChild<QPlainTextEdit*>("编辑框_经典名字")->toPlainText().isEmpty(),
+                 filled != "编辑框_经典名字");
+        if (filled == "超级列表框_组合列表") {
+            QCOMPARE(p.Rows("超级列表框_组合列表"), 4);
+        }
+    }
+
+    void aRunThatEndsLeavesItsPageIdle_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("pause");
+        QTest::addColumn<QStringList>("idleEnabled");  // enabled once the run is over
+        QTest::addColumn<QString>("list");
+        QTest::newRow("超吉") << "按钮_超吉生成" << "按钮_超吉暂停" << QStringList{"按钮_超吉生成", "按钮_超吉导出"}
+                            << "超级列表框_超吉起名";
+        QTest::newRow("高分") << "按钮_再生成一次" << "按钮_高分暂停" << QStringList{"按钮_再生成一次", "按钮_高分导出"}
+                            << "超级列表框_高分起名";
+    }
+
+    // Paused and then replaced by another run, stopped by 开始起名, or finished: each time the
+    // page's buttons return to their idle state and its pause button closes.
+    void aRunThatEndsLeavesItsPageIdle() {
+        QFETCH(QString, start);
+        QFETCH(QString, pause);
+        QFETCH(QStringList, idleEnabled);
+        QFETCH(QString, list);
+        Program p;
+        p.Type("编辑框_姓氏", "李");
+        p.Pick("组合框_名字个数", "二字");
+        auto expectIdle = [&](const char* when) {
+            for (const QString& b : idleEnabled)
+                QVERIFY2(p.Button(b.toUtf8().constData())->isEnabled(), qPrintable(b + " " + when));
+            QVERIFY2(!p.Button(pause.toUtf8().constData())->isEnabled(), when);
+            QCOMPARE(p.Button(pause.toUtf8().constData())->text(), QString("暂停"));
+            QVERIFY(p.window.ToolbarAction(0)->isEnabled());
+        };
+        // Replaced: paused, then another mode's run from page 0.
+        QVERIFY(p.StartAndPause(start.toUtf8().constData(), pause.toUtf8().constData()));
+        p.Choose("单选框_经典起名");
+        p.Button("按钮_起名")->click();
+        QVERIFY(p.WaitIdle());
+        expectIdle("after another run");
+        // Stopped: paused, then 开始起名 with another family name in the page's mode stops it
+        // (and, for 高分, starts the new family name's run).
+        QVERIFY(p.StartAndPause(start.toUtf8().constData(), pause.toUtf8().constData()));
+        p.Type("编辑框_姓氏", "王");
+        p.Choose(start == "按钮_超吉生成" ? "单选框_超吉起名" : "单选框_高分起名");
+        p.Button("按钮_起名")->click();
+        QVERIFY(p.WaitIdle());
+        expectIdle("after a stop");
+        // Finished (the high-score run ends in seconds): a complete list can be exported.
+        if (start == "按钮_再生成一次") {
+            p.Button("按钮_再生成一次")->click();
+            QVERIFY(p.WaitIdle());
+            QVERIFY(p.Rows("超级列表框_高分起名") > 0);
+            expectIdle("after a finished run");
+        }
+    }
+
+    void pauseButtonsAreClosedWhileNothingRuns() {
+        Program p;
+        QVERIFY(!p.Button("按钮_高分暂停")->isEnabled());
+        QVERIFY(!p.Button("按钮_超吉暂停")->isEnabled());
+        // Another mode's run does not open them either.
+        p.Type("编辑框_姓氏", "李");
+        p.Button("按钮_起小名")->click();
+        QVERIFY(!p.Button("按钮_高分暂停")->isEnabled());
+        QVERIFY(p.WaitIdle());
+        QVERIFY(!p.Button("按钮_高分暂停")->isEnabled());
+        QVERIFY(!p.Button("按钮_超吉暂停")->isEnabled());
+    }
+
+    void changedInputsStartAFreshHighScoreRun_data() {
+        QTest::addColumn<QString>("combo");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("length");  // characters of the given names after the change
+        QTest::newRow("名字个数") << "组合框_名字个数" << "一字" << 1;
+        QTest::newRow("性别") << "组合框_性别" << "女" << 2;
+    }
+
+    void changedInputsStartAFreshHighScoreRun() {
+        QFETCH(QString, combo);
+        QFETCH(QString, value);
+        QFETCH(int, length);
+        Program p;
+        p.Type("编辑框_姓氏", "李");
+        p.Pick("组合框_性别", "男");
+        p.Pick("组合框_名字个数", "二字");
+        p.Choose("单选框_高分起名");
+        p.Button("按钮_起名")->click();
+        QVERIFY(p.WaitIdle());
+        const QStringList before = p.GivenNames("超级列表框_高分起名");
+        QVERIFY(!before.isEmpty());
+        p.Pick(combo.toUtf8().constData(), value);
+        p.window.ShowPage(0);
+        p.Button("按钮_起名")->click();
+        QVERIFY(p.WaitIdle());
+        const QStringList after = p.GivenNames("超级列表框_高分起名");
+        QVERIFY(!after.isEmpty());
+        QVERIFY(after != before);  // a new random sample, not the old list again
+        for (const QString& g : after) QCOMPARE(g.size(), length);
+    }
+
+    // Answers the modal 设置辈份 dialog: the second character 志, or 取消.
+    static void AnswerCharDialog(bool confirmSecond) {
+        QTimer::singleShot(0, [confirmSecond] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->objectName() != "辈份窗口" || !w->isVisible()) continue;
+                if (confirmSecond) w->findChild<QRadioButton*>("单选框_设置第二个字")->click();
+                w->findChild<QPushButton*>(confirmSecond ? "按钮_辈份确定" : "按钮_辈份取消")->click();
+            }
+        });
+    }
+
+    void aGenerationCharacterStartsAFreshRun() {
+        Program p;
+        p.Type("编辑框_姓氏", "李");
+        p.Pick("组合框_名字个数", "二字");
+        p.Choose("单选框_高分起名");
+        p.Button("按钮_起名")->click();
+        QVERIFY(p.WaitIdle());
+        AnswerCharDialog(true);
+        p.controller.Generation().OpenCharSettingDialog();
+        auto* marker = p.window.findChild<QLabel*>("标签_设置辈份");
+        QVERIFY(marker->styleSheet().contains("255, 0, 0"));
+        p.window.ShowPage(0);
+        p.Button("按钮_起名")->click();
+        QVERIFY(p.WaitIdle());
+        const QStringList names = p.GivenNames("超级列表框_高分起名");
+        QVERIFY(!names.isEmpty());
+        for (const QString& g : names) QVERIFY2(g.startsWith("志"), qPrintable(g));
+        // 取消 turns the setting off, and the marker says so.
+        AnswerCharDialog(false);
+        p.controller.Generation().OpenCharSettingDialog();
+        QVERIFY(!p.controller.Generation().CharSetting().enabled);
+        QVERIFY(!marker->styleSheet().contains("255, 0, 0"));
+    }
+
+    void namesThatAreNotChineseAreRefused_data() {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("开始起名 Li") << "Li" << "按钮_起名";
+        QTest::newRow("组合 李a") << "李a" << "按钮_组合起名";
+        QTest::newRow("高分 L") << "L" << "按钮_再生成一次";
+    }
+
+    void namesThatAreNotChineseAreRefused() {
+        QFETCH(QString, family);
+        QFETCH(QString, button);
+        Program p;
+        p.Type("编辑框_姓氏", family);
+        p.Choose("单选框_高分起名");
+        p.Button(button.toUtf8().constData())->click();
+        QCOMPARE(ui::MessageBoxes::Recorded(),
+                 QStringList{"提示|姓氏“" + family + "”不是汉字，请用汉字输入姓氏（如 李、欧阳）。"});
+        QVERIFY(!p.controller.Generation().Worker().Running());
+        QVERIFY(!p.controller.Generation().RunningMode().has_value());
+        QCOMPARE(p.window.Pages()->currentIndex(), 0);
+        QCOMPARE(p.Rows("超级列表框_高分起名"), 0);
+    }
+
+    void scoringRefusesLatinAndWarnsOfWhatItCannotCount() {
+        Program p;
+        p.window.ToolbarCommand(4);
+        auto* warning = p.window.findChild<QLabel*>("标签_评分警告");
+        // Latin letters are not a name: refused, nothing listed.
+        p.Type("编辑框_评分姓氏", "李");
+        p.Type("编辑框_评分名字", "abc");
+        p.Button("按钮_评分")->click();
+        QCOMPARE(ui::MessageBoxes::Recorded(), QStringList{"提示|名字“abc”不是汉字，请用汉字输入名字。"});
+        QCOMPARE(p.Rows("超级列表框_评分列表"), 0);
+        // Spaces around a name are dropped; spaces alone are no name.
+        ui::MessageBoxes::Recorded().clear();
+        p.Type("编辑框_评分名字", "  ");
+        p.Button("按钮_评分")->click();
+        QCOMPARE(ui::MessageBoxes::Recorded(), QStringList{"提示|请输入名字"});
+        // Scored, with the reason the score cannot be trusted beside it.
+        const struct {
+            const char *family, *given, *warning;
+        } cases[] = {{"李", "龘", "龘：字库未收录，此名评分不可信"},
+                     {"欧阳", "子涵涵", "名字超过两个字，评分只计前两个字，此名评分不可信"}};
+        for (const auto& c : cases) {
+            p.Type("编辑框_评分姓氏", c.family);
+            p.Type("编辑框_评分名字", c.given);
+            p.Button("按钮_评分")->click();
+            QVERIFY(warning->isVisibleTo(&p.window));
+            QVERIFY2(warning->text().contains(c.warning), qPrintable(warning->text()));
+        }
+        QCOMPARE(p.Rows("超级列表框_评分列表"), 2);
+        // The detail window says it too.
+        QTableView* list = p.window.List("超级列表框_评分列表");
+        list->setCurrentIndex(list->model()->index(0, 1));
+        emit list->doubleClicked(list->currentIndex());
+        QLabel* detailWarning = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "LumoConten" && w->isVisible()) detailWarning = w->findChild<QLabel*>("标签_评分警告");
+        QVERIFY(detailWarning);
+        QVERIFY(detailWarning->isVisibleTo(detailWarning->window()));
+        QVERIFY(detailWarning->text().contains("龘：字库未收录，此名评分不可信"));
+        // A name the scoring represents carries no warning.
+        p.Type("编辑框_评分姓氏", "李");
+        p.Type("编辑框_评分名字", "明");
+        p.Button("按钮_评分")->click();
+        QVERIFY(!warning->isVisibleTo(&p.window));
     }
 
     void superFilterMastersExcludeEachOther() {

@@ -150,9 +150,9 @@ TEST_F(SettingsFileTest, SavesTheSevenKeysInOrderAndReadsThemBack) {
     ASSERT_TRUE(ReadWholeFile(file, bytes));
     std::string text = U(bytes);
     std::vector<std::size_t> at;
-    for (const char* key : {"[设置]", "姓氏=欧阳", "性别=1", "名字个数=1", "组合的字=天地人",
-                            "英文名字=Mary", "评分名字=修远", "名字记录=张 三丰;",
-                            "过滤不宜取名用字=0"})
+    for (const char* key :
+         {"[设置]", "姓氏=欧阳", "性别=1", "名字个数=1", "组合的字=天地人", "英文名字=Mary",
+          "评分名字=修远", "名字记录=张 三丰;", "过滤不宜取名用字=0"})
         at.push_back(text.find(key));
     for (std::size_t i = 0; i < at.size(); ++i) {
         ASSERT_NE(at[i], std::string::npos) << i;
@@ -169,7 +169,8 @@ TEST_F(SettingsFileTest, SavesTheSevenKeysInOrderAndReadsThemBack) {
     EXPECT_EQ(back.englishName, "Mary");
     EXPECT_EQ(back.scoringGivenName, s.scoringGivenName);
     EXPECT_FALSE(back.filterUnsuitable);
-    EXPECT_TRUE(LoadSettings(file.parent_path() / "missing.dat").filterUnsuitable);  // on by default
+    EXPECT_TRUE(
+        LoadSettings(file.parent_path() / "missing.dat").filterUnsuitable);  // on by default
     ASSERT_EQ(back.records.size(), 2u);
     EXPECT_EQ(Cells(back.records[1]), Cells(s.records[1]));
 }
@@ -217,7 +218,8 @@ TEST_F(SettingsFileTest, InputsAreReadBackToTheLimitButEveryRecordComesBack) {
 
     // A thousand records survive a save and a load.
     s.records.clear();
-    for (int i = 0; i < 1000; ++i) s.records.push_back(s.records.empty() ? NameRow{} : s.records.back());
+    for (int i = 0; i < 1000; ++i)
+        s.records.push_back(s.records.empty() ? NameRow{} : s.records.back());
     for (std::size_t i = 0; i < s.records.size(); ++i) {
         s.records[i].name = Gbk("李") + "\r\n" + Gbk("名") + std::to_string(i);
         s.records[i].score = std::to_string(i % 100);

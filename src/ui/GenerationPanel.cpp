@@ -24,17 +24,19 @@ namespace {
 
 // Opens the generation-character dialog when the mouse button is released over the marker.
 class MarkerClick : public QObject {
-public:
-    MarkerClick(QObject* parent, std::function<void()> action) : QObject(parent), action_(std::move(action)) {}
+  public:
+    MarkerClick(QObject* parent, std::function<void()> action)
+        : QObject(parent), action_(std::move(action)) {}
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+        if (e->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
             action_();
             return true;
         }
         return false;
     }
 
-private:
+  private:
     std::function<void()> action_;
 };
 
@@ -42,8 +44,8 @@ const char* const kElementNames[5] = {"金", "木", "水", "火", "土"};
 
 }  // namespace
 
-GenerationPanel::GenerationPanel(MainWindow& window, SqliteDatabase& db, std::function<bool()> referenceLoaded,
-                                 const QString& dataDir)
+GenerationPanel::GenerationPanel(MainWindow& window, SqliteDatabase& db,
+                                 std::function<bool()> referenceLoaded, const QString& dataDir)
     : QObject(&window),
       window_(window),
       db_(db),
@@ -81,7 +83,8 @@ void GenerationPanel::Connect() {
     for (const auto& s : starts) {
         const NamingMode mode = s.mode;
         const QString list = s.list;
-        connect(button(s.button), &QPushButton::clicked, this, [this, mode, list] { StartRunButton(mode, list); });
+        connect(button(s.button), &QPushButton::clicked, this,
+                [this, mode, list] { StartRunButton(mode, list); });
     }
     connect(button("按钮_英文起名"), &QPushButton::clicked, this, &GenerationPanel::StartEnglish);
     connect(button("按钮_高分暂停"), &QPushButton::clicked, this,
@@ -96,9 +99,11 @@ void GenerationPanel::Connect() {
         connect(masterBoxes_[static_cast<std::size_t>(m)], &QCheckBox::clicked, this,
                 [this, m] { ClickMaster(static_cast<FilterMaster>(m)); });
         for (int e = 0; e < 5; ++e) {
-            QCheckBox* box = window_.findChild<QCheckBox*>(QString("选择框_%1%2").arg(kElementNames[e]).arg(m));
+            QCheckBox* box =
+                window_.findChild<QCheckBox*>(QString("选择框_%1%2").arg(kElementNames[e]).arg(m));
             elementBoxes_[static_cast<std::size_t>(m)][static_cast<std::size_t>(e)] = box;
-            connect(box, &QCheckBox::clicked, this, [this, m, e] { ClickElement(static_cast<FilterMaster>(m), e); });
+            connect(box, &QCheckBox::clicked, this,
+                    [this, m, e] { ClickElement(static_cast<FilterMaster>(m), e); });
         }
     }
     QLabel* marker = window_.findChild<QLabel*>("标签_设置辈份");
@@ -107,9 +112,12 @@ void GenerationPanel::Connect() {
 
 NamingMode GenerationPanel::SelectedMode() const {
     static const std::pair<const char*, NamingMode> radios[] = {
-        {"单选框_经典起名", NamingMode::Classic},      {"单选框_高分起名", NamingMode::HighScore},
-        {"单选框_超吉起名", NamingMode::SuperAuspicious}, {"单选框_诗词起名", NamingMode::Poetry},
-        {"单选框_组合起名", NamingMode::Combination},  {"单选框_起小名", NamingMode::Nickname},
+        {"单选框_经典起名", NamingMode::Classic},
+        {"单选框_高分起名", NamingMode::HighScore},
+        {"单选框_超吉起名", NamingMode::SuperAuspicious},
+        {"单选框_诗词起名", NamingMode::Poetry},
+        {"单选框_组合起名", NamingMode::Combination},
+        {"单选框_起小名", NamingMode::Nickname},
         {"单选框_起英文名", NamingMode::English},
     };
     for (const auto& [name, mode] : radios)
@@ -126,20 +134,26 @@ GenerationInputs GenerationPanel::ReadInputs(NamingMode mode) const {
     GenerationInputs in;
     in.mode = mode;
     in.familyName = ToGbk(FamilyName());
-    in.sex = window_.findChild<QComboBox*>("组合框_性别")->currentText() == "女" ? Sex::Female : Sex::Male;
-    in.nameLength = window_.findChild<QComboBox*>("组合框_名字个数")->currentText() == "二字" ? 2 : 1;
+    in.sex = window_.findChild<QComboBox*>("组合框_性别")->currentText() == "女" ? Sex::Female
+                                                                                 : Sex::Male;
+    in.nameLength =
+        window_.findChild<QComboBox*>("组合框_名字个数")->currentText() == "二字" ? 2 : 1;
     in.combinationText = ToGbk(window_.findChild<QLineEdit*>("编辑框_组合的字")->text());
-    static const std::pair<const char*, NicknameStyle> styles[] = {{"单选框_AA型", NicknameStyle::Doubled},
-                                                                   {"单选框_小A型", NicknameStyle::Xiao},
-                                                                   {"单选框_A儿型", NicknameStyle::Er},
-                                                                   {"单选框_阿A型", NicknameStyle::A}};
+    static const std::pair<const char*, NicknameStyle> styles[] = {
+        {"单选框_AA型", NicknameStyle::Doubled},
+        {"单选框_小A型", NicknameStyle::Xiao},
+        {"单选框_A儿型", NicknameStyle::Er},
+        {"单选框_阿A型", NicknameStyle::A}};
     for (const auto& [name, style] : styles)
         if (window_.findChild<QRadioButton*>(name)->isChecked()) in.nicknameStyle = style;
     in.englishGivenName = ToGbk(window_.findChild<QLineEdit*>("编辑框_英文名字")->text());
-    in.englishGender = window_.findChild<QRadioButton*>("单选框_女性化")->isChecked()   ? EnglishGender::Feminine
-                       : window_.findChild<QRadioButton*>("单选框_中性化")->isChecked() ? EnglishGender::Neutral
-                                                                                       : EnglishGender::Masculine;
-    auto bound = [this](const char* list) { return window_.findChild<QComboBox*>(list)->currentText().toInt(); };
+    in.englishGender =
+        window_.findChild<QRadioButton*>("单选框_女性化")->isChecked()   ? EnglishGender::Feminine
+        : window_.findChild<QRadioButton*>("单选框_中性化")->isChecked() ? EnglishGender::Neutral
+                                                                         : EnglishGender::Masculine;
+    auto bound = [this](const char* list) {
+        return window_.findChild<QComboBox*>(list)->currentText().toInt();
+    };
     in.englishLengths = {bound("组合框_日子1"), bound("组合框_时间1")};
     if (in.englishLengths.shortest > 0 && in.englishLengths.longest > 0 &&
         in.englishLengths.shortest > in.englishLengths.longest)
@@ -147,6 +161,7 @@ GenerationInputs GenerationPanel::ReadInputs(NamingMode mode) const {
     in.poemCharacters = poetry_->TickedCharacters();
     in.superFilters = boxes_;
     in.charSetting = charSetting_;
+    in.filterUnsuitable = window_.findChild<QCheckBox*>("选择框_过滤不宜取名用字")->isChecked();
     in.referenceDataLoaded = referenceLoaded_ ? referenceLoaded_() : false;
     return in;
 }
@@ -241,8 +256,9 @@ void GenerationPanel::StartRunButton(NamingMode mode, const QString& listToEmpty
 
 bool GenerationPanel::RunKey::operator==(const RunKey& o) const {
     const GenerationCharSetting &a = charSetting, &b = o.charSetting;
-    return family == o.family && sex == o.sex && nameLength == o.nameLength && a.enabled == b.enabled &&
-           a.fixesSecond == b.fixesSecond && a.secondChar == b.secondChar && a.fixesThird == b.fixesThird &&
+    return family == o.family && sex == o.sex && nameLength == o.nameLength &&
+           a.enabled == b.enabled && a.fixesSecond == b.fixesSecond &&
+           a.secondChar == b.secondChar && a.fixesThird == b.fixesThird &&
            a.thirdChar == b.thirdChar;
 }
 
@@ -269,8 +285,8 @@ void GenerationPanel::StartEnglish() {
     }
     // The list follows the sound of the given name's first character: spaces have none.
     if (given.trimmed().isEmpty()) {
-        MessageBoxes::Show(&window_, "名字只有空格，无法按读音查找英文名，请输入宝宝的中文名字", "提示",
-                           MessageIcon::Information);
+        MessageBoxes::Show(&window_, "名字只有空格，无法按读音查找英文名，请输入宝宝的中文名字",
+                           "提示", MessageIcon::Information);
         return;
     }
     StartRunButton(NamingMode::English, "超级列表框_英文列表");
@@ -356,7 +372,8 @@ void GenerationPanel::MirrorFilterBoxes() {
 
 void GenerationPanel::ColourMarker() {
     QLabel* marker = window_.findChild<QLabel*>("标签_设置辈份");
-    marker->setStyleSheet(charSetting_.enabled ? "color: rgb(255, 0, 0);" : "color: rgb(96, 96, 96);");
+    marker->setStyleSheet(charSetting_.enabled ? "color: rgb(255, 0, 0);"
+                                               : "color: rgb(96, 96, 96);");
 }
 
 void GenerationPanel::OpenCharSettingDialog() {

@@ -23,18 +23,28 @@ namespace lumo::ui {
 namespace {
 
 const char* const kIntroduction =
-    "古人云： “赐子千金，不如教子一艺；教子一艺，不如赐子一名。”\r\n\r\n研究表明，名字将影响人的一生！\r\n\r\n"
-    "宝宝名字的选择权在您手中，可是您不是电脑，不是字典，怎么能想出很多丰富多彩的名字，再作选择呢？\r\n\r\n"
-    "本软件参考各种书籍、文献、字典，一次产生数千个好名字，您还可根据笔画数、拼音、五行、指定含某字等方式在输出结果里筛\r\n\r\n"
+    "古人云： "
+    "“赐子千金，不如教子一艺；教子一艺，不如赐子一名。”\r\n\r\n研究表明，名字将影响人的一生！\r\n\r"
+    "\n"
+    "宝宝名字的选择权在您手中，可是您不是电脑，不是字典，怎么能想出很多丰富多彩的名字，再作选择呢？"
+    "\r\n\r\n"
+    "本软件参考各种书籍、文献、字典，一次产生数千个好名字，您还可根据笔画数、拼音、五行、指定含某字"
+    "等方式在输出结果里筛\r\n\r\n"
     "选出满意的名字！\r\n\r\n"
-    "宝宝取名软件,参考大量书籍、文献、字典，采用《五行平衡取名法》结合宝宝姓氏、性别、生辰八字、五格、三才、五行及音行意\r\n\r\n"
+    "宝宝取名软件,"
+    "参考大量书籍、文献、字典，采用《五行平衡取名法》结合宝宝姓氏、性别、生辰八字、五格、三才、五行"
+    "及音行意\r\n\r\n"
     "等重要元素，一次产生数千个好名字！\r\n\r\n"
-    "宝宝取名软件的主要特点:可按高分起名、诗词起名、组合起名、起小名、起英文名等模式生成名字，并且独有英文名字朗读功能。\r\n\r\n"
+    "宝宝取名软件的主要特点:"
+    "可按高分起名、诗词起名、组合起名、起小名、起英文名等模式生成名字，并且独有英文名字朗读功能。\r"
+    "\n\r\n"
     "提供近3000篇取名知识文章，提供近6000篇育儿知识文章,拥有功能强大的新华字典。";
 
 const char* const kSuperPrinciple =
-    "名字里缺少的五行，选择对应的五行，就可以进行后天补救。五格是根据姓名的康熙笔画数计算出来的，然后再对照81灵动数，查看吉凶。"
-    "三才是按数字对应五行属性计算的，再对照三才凶吉表，查看吉凶。所以筛选时，选择吉祥的参照，就能获得五格，三才超“吉”的名字。"
+    "名字里缺少的五行，选择对应的五行，就可以进行后天补救。五格是根据姓名的康熙笔画数计算出来的，然"
+    "后再对照81灵动数，查看吉凶。"
+    "三才是按数字对应五行属性计算的，再对照三才凶吉表，查看吉凶。所以筛选时，选择吉祥的参照，就能获"
+    "得五格，三才超“吉”的名字。"
     "由于姓是固定的，天格也是固定的，所以天格为凶时无法得到100分！";
 
 template <typename W>
@@ -67,13 +77,17 @@ QGroupBox* ListGroup(const QString& name, const QString& title, QTableView* list
     return g;
 }
 
-void AddDateRow(QHBoxLayout* row, DateLists& d, const QString& prefix, bool withMinute, QWidget* parent) {
+void AddDateRow(QHBoxLayout* row, DateLists& d, const QString& prefix, bool withMinute,
+                QWidget* parent) {
     struct Part {
         QComboBox** box;
         const char* suffix;
         const char* unit;
-    } parts[] = {{&d.year, "年份", "年"}, {&d.month, "月份", "月"}, {&d.day, "日子", "日"},
-                 {&d.hour, "时间", "时"}, {&d.minute, "分钟", "分"}};
+    } parts[] = {{&d.year, "年份", "年"},
+                 {&d.month, "月份", "月"},
+                 {&d.day, "日子", "日"},
+                 {&d.hour, "时间", "时"},
+                 {&d.minute, "分钟", "分"}};
     for (const Part& p : parts) {
         if (p.box == &d.minute && !withMinute) break;
         *p.box = Combo(prefix + p.suffix, parent);
@@ -95,7 +109,8 @@ std::pair<QHBoxLayout*, QHBoxLayout*> TwoLines(QGroupBox* group) {
 }
 
 // A label and a fixed-width edit box.
-QLineEdit* LabelledEdit(QHBoxLayout* row, const QString& label, const QString& name, int width, QWidget* parent) {
+QLineEdit* LabelledEdit(QHBoxLayout* row, const QString& label, const QString& name, int width,
+                        QWidget* parent) {
     row->addWidget(new QLabel(label, parent));
     auto* edit = Named(new QLineEdit(parent), name);
     edit->setFixedWidth(width);
@@ -104,7 +119,8 @@ QLineEdit* LabelledEdit(QHBoxLayout* row, const QString& label, const QString& n
 }
 
 // A row of buttons aligned right under a page's list: (object name, caption) pairs.
-void AddButtonRow(QVBoxLayout* page, std::initializer_list<std::pair<const char*, const char*>> buttons,
+void AddButtonRow(QVBoxLayout* page,
+                  std::initializer_list<std::pair<const char*, const char*>> buttons,
                   QWidget* parent) {
     auto* row = new QHBoxLayout;
     row->addStretch();
@@ -140,7 +156,8 @@ QWidget* MainWindow::BuildModePage() {
     dateRow->addStretch();
     v->addWidget(input);
 
-    auto* intro = Named(new QLabel(QString::fromUtf8(kIntroduction).replace("\r\n\r\n", "\n"), page), "透明标签11");
+    auto* intro = Named(
+        new QLabel(QString::fromUtf8(kIntroduction).replace("\r\n\r\n", "\n"), page), "透明标签11");
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     v->addWidget(intro, 1);
@@ -155,7 +172,8 @@ QWidget* MainWindow::BuildModePage() {
     } radios[] = {
         {"单选框_经典起名", "经典起名", 0, "高速生成,以好听为主,不考虑名字的五行数理等因素"},
         {"单选框_高分起名", "高分起名", 1, "1-20秒内生成10000个90分以上的高分姓名"},
-        {"单选框_超吉起名", "超吉起名", 6, "系统将在1000万个名字中提取超吉名字,起名时间较长,并且不考虑单字名"},
+        {"单选框_超吉起名", "超吉起名", 6,
+         "系统将在1000万个名字中提取超吉名字,起名时间较长,并且不考虑单字名"},
         {"单选框_诗词起名", "诗词起名", 2, "使用近3000位诗人的数十万诗词进行组合起名"},
         {"单选框_组合起名", "组合起名", 3, "使用您自定义的字进行组合起名"},
         {"单选框_起小名", "起小名", 4, "小名即为乳名,以好听为主,侧重好记好听顺口,评分不用考虑"},
@@ -172,6 +190,12 @@ QWidget* MainWindow::BuildModePage() {
     }
     modeGroup->buttons().first()->setChecked(true);
     modes->addStretch();
+    auto* unsuitable = Named(new QCheckBox("过滤不宜取名用字", page), "选择框_过滤不宜取名用字");
+    unsuitable->setChecked(true);
+    unsuitable->setToolTip(
+        "高分、超吉和小名不用字义、谐音不佳的字（如 屠、逝、蚊）；\n"
+        "组合和诗词用您选的字，只作提醒");
+    modes->addWidget(unsuitable);
     modes->addWidget(Button("按钮_起名", "开始起名", page));
     v->addLayout(modes);
 
@@ -190,7 +214,10 @@ QWidget* MainWindow::BuildHighScorePage() {
     auto* v = new QVBoxLayout(page);
     QTableView* list = AddList("超级列表框_高分起名", NameRowHeaders(), page);
     v->addWidget(ListGroup("分组框3", "姓名列表(双击姓名可查看详细解释)", list, page), 1);
-    AddButtonRow(v, {{"按钮_高分暂停", "暂停"}, {"按钮_再生成一次", "不满意?再生成一次"}, {"按钮_高分导出", "导出列表"}},
+    AddButtonRow(v,
+                 {{"按钮_高分暂停", "暂停"},
+                  {"按钮_再生成一次", "不满意?再生成一次"},
+                  {"按钮_高分导出", "导出列表"}},
                  page);
     return page;
 }
@@ -232,13 +259,18 @@ QWidget* MainWindow::BuildPoetryPage() {
     scroll->setWidget(holder);
     cv->addWidget(scroll);
     pv->addWidget(chars, 1);
-    AddButtonRow(pv, {{"按钮_全选", "全选"}, {"按钮_反选", "反选"}, {"按钮_全清", "全清"}, {"按钮_诗词起名", "生成"}},
+    AddButtonRow(pv,
+                 {{"按钮_全选", "全选"},
+                  {"按钮_反选", "反选"},
+                  {"按钮_全清", "全清"},
+                  {"按钮_诗词起名", "生成"}},
                  pick);
     poetryPages_->addTab(pick, "诗词取名");
 
     auto* names = new QWidget;
     auto* nv = new QVBoxLayout(names);
-    nv->addWidget(ListGroup("分组框5", "姓名列表", AddList("超级列表框_诗名列表", NameRowHeaders(), names), names));
+    nv->addWidget(ListGroup("分组框5", "姓名列表",
+                            AddList("超级列表框_诗名列表", NameRowHeaders(), names), names));
     poetryPages_->addTab(names, "生成名字");
     return page;
 }
@@ -249,10 +281,14 @@ QWidget* MainWindow::BuildCombinationPage() {
     QGroupBox* input = Group("分组框6", "请在此处输入要组合的字", page);
     auto* row = new QHBoxLayout(input);
     // The designed text; the settings file replaces it with the last one used.
-    row->addWidget(Named(new QLineEdit("圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇", input), "编辑框_组合的字"), 1);
+    row->addWidget(
+        Named(new QLineEdit("圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇", input), "编辑框_组合的字"),
+        1);
     row->addWidget(Button("按钮_组合起名", "生成", input));
     v->addWidget(input);
-    v->addWidget(ListGroup("分组框2", "姓名列表", AddList("超级列表框_组合列表", NameRowHeaders(), page), page), 1);
+    v->addWidget(ListGroup("分组框2", "姓名列表",
+                           AddList("超级列表框_组合列表", NameRowHeaders(), page), page),
+                 1);
     return page;
 }
 
@@ -262,7 +298,9 @@ QWidget* MainWindow::BuildNicknamePage() {
     QGroupBox* styles = Group("分组框7", "", page);
     auto* row = new QHBoxLayout(styles);
     row->addWidget(new QLabel("小名样式:", styles));
-    const char* names[4][2] = {{"单选框_AA型", "AA型"}, {"单选框_小A型", "小A型"}, {"单选框_A儿型", "A儿型"},
+    const char* names[4][2] = {{"单选框_AA型", "AA型"},
+                               {"单选框_小A型", "小A型"},
+                               {"单选框_A儿型", "A儿型"},
                                {"单选框_阿A型", "阿A型"}};
     for (int i = 0; i < 4; ++i) {
         auto* r = Named(new QRadioButton(names[i][1], styles), names[i][0]);
@@ -272,7 +310,9 @@ QWidget* MainWindow::BuildNicknamePage() {
     row->addStretch();
     row->addWidget(Button("按钮_起小名", "点击生成", styles));
     v->addWidget(styles);
-    v->addWidget(ListGroup("分组框8", "姓名列表", AddList("超级列表框_小名列表", NameRowHeaders(), page), page), 1);
+    v->addWidget(ListGroup("分组框8", "姓名列表",
+                           AddList("超级列表框_小名列表", NameRowHeaders(), page), page),
+                 1);
     return page;
 }
 
@@ -283,7 +323,8 @@ QWidget* MainWindow::BuildEnglishPage() {
     auto* row = new QHBoxLayout(input);
     LabelledEdit(row, "姓氏:", "编辑框_英文姓氏", 48, input);
     LabelledEdit(row, "名字:", "编辑框_英文名字", 64, input);
-    const char* genders[3][2] = {{"单选框_男性化", "男性化"}, {"单选框_女性化", "女性化"}, {"单选框_中性化", "中性化"}};
+    const char* genders[3][2] = {
+        {"单选框_男性化", "男性化"}, {"单选框_女性化", "女性化"}, {"单选框_中性化", "中性化"}};
     for (int i = 0; i < 3; ++i) {
         auto* r = Named(new QRadioButton(genders[i][1], input), genders[i][0]);
         if (i == 0) r->setChecked(true);
@@ -300,7 +341,8 @@ QWidget* MainWindow::BuildEnglishPage() {
     row->addStretch();
     row->addWidget(Button("按钮_英文起名", "生成", input));
     v->addWidget(input);
-    QTableView* list = AddList("超级列表框_英文列表", {"编号", "英文名", "中文读音", "相关含义"}, page);
+    QTableView* list =
+        AddList("超级列表框_英文列表", {"编号", "英文名", "中文读音", "相关含义"}, page);
     v->addWidget(ListGroup("分组框13", "姓名列表(双击英文名字可以自动朗读)", list, page), 1);
     return page;
 }
@@ -356,7 +398,9 @@ QWidget* MainWindow::BuildScoringPage() {
     warning->setWordWrap(true);
     warning->setVisible(false);
     v->addWidget(warning);
-    v->addWidget(ListGroup("分组框12", "姓名列表", AddList("超级列表框_评分列表", NameRowHeaders(), page), page), 1);
+    v->addWidget(ListGroup("分组框12", "姓名列表",
+                           AddList("超级列表框_评分列表", NameRowHeaders(), page), page),
+                 1);
     return page;
 }
 
@@ -365,7 +409,8 @@ QWidget* MainWindow::BuildRecordsPage() {
     auto* v = new QVBoxLayout(page);
     QTableView* list = AddList("超级列表框_记录列表", NameRowHeaders(), page);
     list->setContextMenuPolicy(Qt::CustomContextMenu);
-    v->addWidget(ListGroup("分组框10", "姓名列表(双击姓名可查看详细解释,右键点击姓名可以删除不要的记录)", list, page));
+    v->addWidget(ListGroup(
+        "分组框10", "姓名列表(双击姓名可查看详细解释,右键点击姓名可以删除不要的记录)", list, page));
     return page;
 }
 
@@ -382,14 +427,17 @@ QWidget* MainWindow::BuildSuperPage() {
     for (int m = 0; m < 4; ++m) {
         grid->addWidget(Named(new QCheckBox(masters[m][1], filters), masters[m][0]), m, 0);
         for (int e = 0; e < 5; ++e)
-            grid->addWidget(Named(new QCheckBox(elements[e], filters), QString("选择框_%1%2").arg(elements[e]).arg(m)),
+            grid->addWidget(Named(new QCheckBox(elements[e], filters),
+                                  QString("选择框_%1%2").arg(elements[e]).arg(m)),
                             m, 1 + e);
     }
     grid->setColumnStretch(6, 1);
     v->addWidget(filters);
 
     auto* middle = new QHBoxLayout;
-    middle->addWidget(ListGroup("分组框17", "姓名列表", AddList("超级列表框_超吉起名", NameRowHeaders(), page), page), 5);
+    middle->addWidget(ListGroup("分组框17", "姓名列表",
+                                AddList("超级列表框_超吉起名", NameRowHeaders(), page), page),
+                      5);
     QGroupBox* principle = Group("分组框18", "超“吉”筛选原理", page);
     auto* pl = new QVBoxLayout(principle);
     auto* text = new QLabel(QString::fromUtf8(kSuperPrinciple), principle);
@@ -400,7 +448,8 @@ QWidget* MainWindow::BuildSuperPage() {
     middle->addWidget(principle, 3);
     v->addLayout(middle, 1);
 
-    AddButtonRow(v, {{"按钮_超吉生成", "生成"}, {"按钮_超吉暂停", "暂停"}, {"按钮_超吉导出", "导出"}}, page);
+    AddButtonRow(
+        v, {{"按钮_超吉生成", "生成"}, {"按钮_超吉暂停", "暂停"}, {"按钮_超吉导出", "导出"}}, page);
     return page;
 }
 

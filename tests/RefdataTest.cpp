@@ -13,6 +13,7 @@
 #include "numerology/CharInfo.h"
 #include "numerology/CharNotes.h"
 #include "numerology/Characters.h"
+#include "reports/CharacterPages.h"
 #include "support/Fixture.h"
 
 namespace lumo {
@@ -338,6 +339,14 @@ TEST_F(Refdata, NotesTellWhereEachElementCameFromAndWhichCharactersAreUnsuitable
         EXPECT_FALSE(LookupCharNote(*db_, Utf8ToGbk(c)).unsuitable.empty()) << c;
     for (const char* c : {"涛", "琪", "明", "子", "梅", "寒", "霜", "虎", "龙", "李"})
         EXPECT_TRUE(LookupCharNote(*db_, Utf8ToGbk(c)).unsuitable.empty()) << c;
+}
+
+TEST_F(Refdata, CharacterPagesMarkUnsuitableCharactersWithTheirReason) {
+    const std::string page = GbkToUtf8(CharacterPageText(*db_, Utf8ToGbk("屠")));
+    const std::string reason = GbkToUtf8(LookupCharNote(*db_, Utf8ToGbk("屠")).unsuitable);
+    ASSERT_FALSE(reason.empty());
+    EXPECT_NE(page.find("不宜取名：" + reason), std::string::npos);
+    EXPECT_EQ(GbkToUtf8(CharacterPageText(*db_, Utf8ToGbk("涛"))).find("不宜取名"), std::string::npos);
 }
 
 TEST_F(Refdata, ClassicListsAndPoolsHoldNoUnsuitableCharacter) {

@@ -19,9 +19,10 @@ struct CliResult {
     std::string out;  // stdout, or stdout and stderr together
 };
 
-CliResult Generate(const std::string& arguments, const char* redirect = "2>/dev/null") {
-    std::string cmd = std::string(LUMO_CLI_PATH) + " --db '" + test::GenerationDbPath() +
-                      "' generate " + arguments + " " + redirect;
+CliResult GenerateOn(const std::string& db, const std::string& arguments,
+                     const char* redirect = "2>/dev/null") {
+    std::string cmd =
+        std::string(LUMO_CLI_PATH) + " --db '" + db + "' generate " + arguments + " " + redirect;
     CliResult r;
     FILE* p = popen(cmd.c_str(), "r");
     if (!p) return r;
@@ -30,6 +31,10 @@ CliResult Generate(const std::string& arguments, const char* redirect = "2>/dev/
     int status = pclose(p);
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return r;
+}
+
+CliResult Generate(const std::string& arguments, const char* redirect = "2>/dev/null") {
+    return GenerateOn(test::GenerationDbPath(), arguments, redirect);
 }
 
 std::vector<std::vector<std::string>> Rows(const std::string& out) {
@@ -172,15 +177,7 @@ TEST(GenerateCommand, UnsuitableCharactersAreLeftOutOfPoolModesAndWarnedOfInType
         return n;
     };
     auto real = [](const std::string& args, const char* redirect = "2>/dev/null") {
-        std::string cmd = std::string(LUMO_CLI_PATH) +
-                          " --db '" LUMO_DATA_DIR "/namedata.db' generate " + args + " " + redirect;
-        CliResult r;
-        FILE* p = popen(cmd.c_str(), "r");
-        std::array<char, 4096> buf;
-        for (std::size_t n; p && (n = fread(buf.data(), 1, buf.size(), p)) > 0;)
-            r.out.append(buf.data(), n);
-        r.exitCode = p ? WEXITSTATUS(pclose(p)) : -1;
-        return r;
+        return GenerateOn(LUMO_DATA_DIR "/namedata.db", args, redirect);
     };
     for (const char* mode : {"nickname", "super"}) {
         SCOPED_TRACE(mode);

@@ -157,7 +157,7 @@ TEST_F(Refdata, ShowsTheTraditionalFormCountsAndElementOfTao) {
     EXPECT_EQ(tao.kangxiStrokes, 18);
     EXPECT_EQ(GbkToUtf8(tao.element), "水");
     EXPECT_EQ(GbkToUtf8(tao.pinyin), "tāo");
-    EXPECT_EQ(GbkToUtf8(tao.radical), "水");
+    EXPECT_EQ(GbkToUtf8(tao.radical), "氵");  // as a modern dictionary shows it
     EXPECT_FALSE(tao.basic.empty());
     EXPECT_NE(GbkToUtf8(tao.detail).find("tāo"), std::string::npos);
 }

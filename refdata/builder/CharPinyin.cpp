@@ -103,27 +103,70 @@ std::string FirstReading(const std::vector<std::string>& mandarin,
     return first;
 }
 
+// "shì(690) sì(12)" → reading → count.
+std::vector<std::pair<std::string, long>> Frequencies(const std::string& field) {
+    std::vector<std::pair<std::string, long>> out;
+    for (const std::string& word : Words(field)) {
+        std::size_t open = word.find('(');
+        if (open == std::string::npos) continue;
+        try {
+            out.emplace_back(word.substr(0, open), std::stol(word.substr(open + 1)));
+        } catch (...) {
+        }
+    }
+    return out;
+}
+
+// The standard's readings with the most used full-tone reading first.
+std::vector<std::string> StandardOrder(const UnihanEntry& entry,
+                                       const std::vector<std::string>& standard,
+                                       const std::vector<std::string>& mandarin) {
+    std::string main;
+    long best = -1;
+    for (const auto& [reading, count] : Frequencies(entry.hanyuPinlu))
+        if (!IsNeutral(reading) && count > best &&
+            std::find(standard.begin(), standard.end(), reading) != standard.end())
+            main = reading, best = count;
+    if (main.empty() && !mandarin.empty() && !IsNeutral(mandarin.front()) &&
+        std::find(standard.begin(), standard.end(), mandarin.front()) != standard.end())
+        main = mandarin.front();
+    if (main.empty())
+        for (const std::string& r : standard)
+            if (!IsNeutral(r)) {
+                main = r;
+                break;
+            }
+    std::vector<std::string> ordered;
+    if (!main.empty()) ordered.push_back(main);
+    for (const std::string& r : standard)
+        if (r != main) ordered.push_back(r);
+    return ordered;
+}
+
 }  // namespace
 
 std::vector<std::string> ReadingsOf(const UnihanEntry& entry) {
     const std::vector<std::string> mandarin = Words(entry.mandarin);
     const std::vector<std::string> standard = DictionaryReadings(entry.tghz2013);
-    // kMandarin's second value is the Taiwan reading; the other readings are the mainland
-    // dictionaries'.
-    std::vector<std::string> all(mandarin.begin(), mandarin.begin() + (mandarin.empty() ? 0 : 1));
-    for (const std::string& r : standard) all.push_back(r);
-    for (const std::string& r : DictionaryReadings(entry.xhc1983)) all.push_back(r);
-    if (all.size() <= 1) {
-        std::vector<std::string> old = DictionaryReadings(entry.hanyuPinyin);
-        if (old.size() > 3) old.resize(3);
-        all.insert(all.end(), old.begin(), old.end());
-    }
     std::vector<std::string> readings;
     auto add = [&readings](const std::string& toned) {
         std::string safe = GbkSafe(toned);
         if (!safe.empty() && std::find(readings.begin(), readings.end(), safe) == readings.end())
             readings.push_back(safe);
     };
+    if (!standard.empty()) {
+        for (const std::string& r : StandardOrder(entry, standard, mandarin)) add(r);
+        return readings;
+    }
+    // kMandarin's second value is the Taiwan reading; the other readings are the mainland
+    // dictionaries'.
+    std::vector<std::string> all(mandarin.begin(), mandarin.begin() + (mandarin.empty() ? 0 : 1));
+    for (const std::string& r : DictionaryReadings(entry.xhc1983)) all.push_back(r);
+    if (all.size() <= 1) {
+        std::vector<std::string> old = DictionaryReadings(entry.hanyuPinyin);
+        if (old.size() > 3) old.resize(3);
+        all.insert(all.end(), old.begin(), old.end());
+    }
     add(FirstReading(mandarin, standard, all));
     for (const std::string& r : all) add(r);
     return readings;

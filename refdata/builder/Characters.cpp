@@ -16,6 +16,7 @@
 #include "CharPinyin.h"
 #include "CharRules.h"
 #include "CharSources.h"
+#include "ModernRadicals.h"
 #include "RefBuilder.h"
 #include "UnihanData.h"
 #include "db/Gbk.h"
@@ -236,6 +237,7 @@ struct Tally {
 struct Sources {
     const Unihan& unihan;
     const CharRules& rules;
+    const ModernRadicals& radicals;
     const Explanations& explanations;
     const SimplifiedToTraditional& opencc;
     const std::map<std::string, std::string>& basicTexts;
@@ -291,7 +293,7 @@ bool WriteCharacter(SqliteDatabase& db, const Sources& src, int id, const std::s
               {SqlParam::Integer(id), SqlParam::Integer(GbkCode(c)), Utf8Param(c), Utf8Param(c),
                Utf8Param(traditional.form), SqlParam::Integer(simplifiedStrokes),
                SqlParam::Integer(traditional.strokes), Utf8Param(pinyin1), Utf8Param(pinyin2),
-               Utf8Param(initial), Utf8Param(final), Utf8Param(src.rules.RadicalOf(src.unihan, cp)),
+               Utf8Param(initial), Utf8Param(final), Utf8Param(src.radicals.Of(src.unihan, cp)),
                Utf8Param(element), Utf8Param(""), Utf8Param(basic), Utf8Param(detail)});
     auto unsuitable = src.unsuitable.find(c);
     InsertRow(db, Utf8ToGbk("LM_用字注记"),
@@ -332,9 +334,11 @@ void Report(const Tally& t, std::size_t rows, std::size_t gb2312) {
 bool BuildCharacters(SqliteDatabase& db, const BuildContext& ctx, std::string& error) {
     Unihan unihan;
     CharRules rules;
+    ModernRadicals radicals;
     Explanations explanations;
     std::map<std::string, std::string> basicTexts;
     if (!unihan.Load(ctx.unihanDir, error) || !rules.Load(ctx.sourceDir, unihan, error) ||
+        !radicals.Load(ctx.unihanDir, ctx.nodeModules / "cnchar-data" / "draw", error) ||
         !explanations.Load(ctx.nodeModules, Explanations::kJiebaDictionary, error) ||
         !ReadBasicTexts(ctx.sourceDir, basicTexts, error))
         return false;
@@ -360,7 +364,7 @@ bool BuildCharacters(SqliteDatabase& db, const BuildContext& ctx, std::string& e
     if (!ReadUnsuitable(ctx.sourceDir, {characters.begin(), characters.end()}, unsuitable, error))
         return false;
 
-    Sources src{unihan, rules, explanations, opencc, basicTexts, naming, unsuitable};
+    Sources src{unihan, rules, radicals, explanations, opencc, basicTexts, naming, unsuitable};
     Tally tally;
     for (std::size_t i = 0; i < characters.size(); ++i)
         if (!WriteCharacter(db, src, static_cast<int>(i) + 1, characters[i], tally, error))

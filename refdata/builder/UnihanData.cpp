@@ -80,6 +80,7 @@ std::string UnihanEntry::*FieldOf(const std::string& name) {
         {"kRSUnicode", &UnihanEntry::rsUnicode},       {"kMandarin", &UnihanEntry::mandarin},
         {"kTGHZ2013", &UnihanEntry::tghz2013},         {"kXHC1983", &UnihanEntry::xhc1983},
         {"kHanyuPinyin", &UnihanEntry::hanyuPinyin},   {"kDefinition", &UnihanEntry::definition},
+        {"kHanyuPinlu", &UnihanEntry::hanyuPinlu},
     };
     auto it = fields.find(name);
     return it == fields.end() ? nullptr : it->second;

@@ -17,6 +17,7 @@ struct UnihanEntry {
     std::string tghz2013;      // kTGHZ2013: "168.020:jiàng 298.090:qiáng"
     std::string xhc1983;       // kXHC1983: same form
     std::string hanyuPinyin;   // kHanyuPinyin: "20999.150:qiáng,qiǎng,jiàng"
+    std::string hanyuPinlu;    // kHanyuPinlu: "shì(690) sì(12)", readings with corpus frequencies
     std::string definition;    // kDefinition: English gloss
 };
 

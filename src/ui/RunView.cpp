@@ -2,12 +2,12 @@
 
 #include <QAction>
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QMetaObject>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
@@ -20,25 +20,38 @@ namespace {
 
 const char* ListName(ResultList list) {
     switch (list) {
-        case ResultList::HighScore: return "超级列表框_高分起名";
-        case ResultList::SuperAuspicious: return "超级列表框_超吉起名";
-        case ResultList::Poetry: return "超级列表框_诗名列表";
-        case ResultList::Combination: return "超级列表框_组合列表";
-        case ResultList::Nickname: return "超级列表框_小名列表";
+        case ResultList::HighScore:
+            return "超级列表框_高分起名";
+        case ResultList::SuperAuspicious:
+            return "超级列表框_超吉起名";
+        case ResultList::Poetry:
+            return "超级列表框_诗名列表";
+        case ResultList::Combination:
+            return "超级列表框_组合列表";
+        case ResultList::Nickname:
+            return "超级列表框_小名列表";
     }
     return "";
 }
 
 const char* ButtonName(RunControl control) {
     switch (control) {
-        case RunControl::HighScorePause: return "按钮_高分暂停";
-        case RunControl::HighScoreAgain: return "按钮_再生成一次";
-        case RunControl::HighScoreExport: return "按钮_高分导出";
-        case RunControl::SuperPause: return "按钮_超吉暂停";
-        case RunControl::SuperGenerate: return "按钮_超吉生成";
-        case RunControl::SuperExport: return "按钮_超吉导出";
-        case RunControl::NicknameGenerate: return "按钮_起小名";
-        default: return "";
+        case RunControl::HighScorePause:
+            return "按钮_高分暂停";
+        case RunControl::HighScoreAgain:
+            return "按钮_再生成一次";
+        case RunControl::HighScoreExport:
+            return "按钮_高分导出";
+        case RunControl::SuperPause:
+            return "按钮_超吉暂停";
+        case RunControl::SuperGenerate:
+            return "按钮_超吉生成";
+        case RunControl::SuperExport:
+            return "按钮_超吉导出";
+        case RunControl::NicknameGenerate:
+            return "按钮_起小名";
+        default:
+            return "";
     }
 }
 
@@ -53,7 +66,9 @@ QStringList ToCells(const NameRow& row) {
 
 WidgetRunView::WidgetRunView(MainWindow& window) : QObject(&window), window_(window) {}
 
-TextTableModel* WidgetRunView::Model(ResultList list) const { return window_.ListModel(ListName(list)); }
+TextTableModel* WidgetRunView::Model(ResultList list) const {
+    return window_.ListModel(ListName(list));
+}
 
 QWidget* WidgetRunView::Control(RunControl control) const {
     return window_.findChild<QPushButton*>(ButtonName(control));
@@ -71,7 +86,8 @@ void WidgetRunView::CloseWaitWindow() {
 void WidgetRunView::ShowMessage(const UserMessage& message) {
     // The one-character notice is news once; after that it goes to the status bar, where it
     // does not stop every run with a box to close.
-    static const std::string kOneCharacterNotice = ToGbk("一字名数理得分较低,所以软件自动降低评分标准!");
+    static const std::string kOneCharacterNotice =
+        ToGbk("一字名数理得分较低,所以软件自动降低评分标准!");
     if (message.text == kOneCharacterNotice && oneCharacterNoticeShown_) {
         window_.statusBar()->showMessage(FromGbk(message.text), 10000);
         return;
@@ -124,7 +140,8 @@ void WidgetRunView::Renumber(ResultList list) {
 }
 
 void WidgetRunView::SetClassicText(const std::string& text) {
-    if (auto* e = window_.findChild<QPlainTextEdit*>("编辑框_经典名字")) e->setPlainText(FromGbk(text));
+    if (auto* e = window_.findChild<QPlainTextEdit*>("编辑框_经典名字"))
+        e->setPlainText(FromGbk(text));
 }
 
 void WidgetRunView::AddEnglishRows(std::vector<EnglishRow> rows) {
@@ -133,8 +150,14 @@ void WidgetRunView::AddEnglishRows(std::vector<EnglishRow> rows) {
     std::vector<QStringList> cells;
     cells.reserve(rows.size());
     for (const EnglishRow& r : rows)
-        cells.push_back({FromGbk(r.number), FromGbk(r.name), FromGbk(r.reading), FromGbk(r.meaning)});
+        cells.push_back(
+            {FromGbk(r.number), FromGbk(r.name), FromGbk(r.reading), FromGbk(r.meaning)});
     m->AppendRows(std::move(cells));
+}
+
+bool WidgetRunView::Idle() {
+    std::lock_guard<std::mutex> lock(queueMutex_);
+    return queue_.empty();
 }
 
 void WidgetRunView::Enqueue(int run, std::function<void(WidgetRunView&)> call) {
@@ -174,7 +197,8 @@ void WidgetRunView::RunFinished() {
     emit Finished();
 }
 
-QueuedRunObserver::QueuedRunObserver(WidgetRunView& view, std::shared_ptr<std::atomic<int>> currentRun, int run)
+QueuedRunObserver::QueuedRunObserver(WidgetRunView& view,
+                                     std::shared_ptr<std::atomic<int>> currentRun, int run)
     : view_(&view), currentRun_(std::move(currentRun)), run_(run) {}
 
 template <typename F>
@@ -182,27 +206,49 @@ void QueuedRunObserver::Post(F f) {
     if (view_) view_->Enqueue(run_, std::move(f));
 }
 
-void QueuedRunObserver::OpenWaitWindow() { Post([](WidgetRunView& v) { v.OpenWaitWindow(); }); }
-void QueuedRunObserver::CloseWaitWindow() { Post([](WidgetRunView& v) { v.CloseWaitWindow(); }); }
-void QueuedRunObserver::ShowMessage(const UserMessage& m) { Post([m](WidgetRunView& v) { v.ShowMessage(m); }); }
-void QueuedRunObserver::SetEnabled(RunControl c, bool e) { Post([c, e](WidgetRunView& v) { v.SetEnabled(c, e); }); }
+void QueuedRunObserver::OpenWaitWindow() {
+    Post([](WidgetRunView& v) { v.OpenWaitWindow(); });
+}
+void QueuedRunObserver::CloseWaitWindow() {
+    Post([](WidgetRunView& v) { v.CloseWaitWindow(); });
+}
+void QueuedRunObserver::ShowMessage(const UserMessage& m) {
+    Post([m](WidgetRunView& v) { v.ShowMessage(m); });
+}
+void QueuedRunObserver::SetEnabled(RunControl c, bool e) {
+    Post([c, e](WidgetRunView& v) { v.SetEnabled(c, e); });
+}
 void QueuedRunObserver::SetCaption(RunControl c, const std::string& s) {
     Post([c, s](WidgetRunView& v) { v.SetCaption(c, s); });
 }
-void QueuedRunObserver::ShowPage(TabControl t, int p) { Post([t, p](WidgetRunView& v) { v.ShowPage(t, p); }); }
+void QueuedRunObserver::ShowPage(TabControl t, int p) {
+    Post([t, p](WidgetRunView& v) { v.ShowPage(t, p); });
+}
 void QueuedRunObserver::ReserveRows(ResultList l, std::size_t n) {
     Post([l, n](WidgetRunView& v) { v.ReserveRows(l, n); });
 }
 void QueuedRunObserver::FillRows(ResultList l, std::size_t first, std::vector<NameRow> rows) {
-    Post([l, first, rows = std::move(rows)](WidgetRunView& v) mutable { v.FillRows(l, first, std::move(rows)); });
+    Post([l, first, rows = std::move(rows)](WidgetRunView& v) mutable {
+        v.FillRows(l, first, std::move(rows));
+    });
 }
-void QueuedRunObserver::RemoveEmptyRows(ResultList l) { Post([l](WidgetRunView& v) { v.RemoveEmptyRows(l); }); }
-void QueuedRunObserver::SortByScore(ResultList l) { Post([l](WidgetRunView& v) { v.SortByScore(l); }); }
-void QueuedRunObserver::Renumber(ResultList l) { Post([l](WidgetRunView& v) { v.Renumber(l); }); }
-void QueuedRunObserver::SetClassicText(const std::string& t) { Post([t](WidgetRunView& v) { v.SetClassicText(t); }); }
+void QueuedRunObserver::RemoveEmptyRows(ResultList l) {
+    Post([l](WidgetRunView& v) { v.RemoveEmptyRows(l); });
+}
+void QueuedRunObserver::SortByScore(ResultList l) {
+    Post([l](WidgetRunView& v) { v.SortByScore(l); });
+}
+void QueuedRunObserver::Renumber(ResultList l) {
+    Post([l](WidgetRunView& v) { v.Renumber(l); });
+}
+void QueuedRunObserver::SetClassicText(const std::string& t) {
+    Post([t](WidgetRunView& v) { v.SetClassicText(t); });
+}
 void QueuedRunObserver::AddEnglishRows(std::vector<EnglishRow> rows) {
     Post([rows = std::move(rows)](WidgetRunView& v) mutable { v.AddEnglishRows(std::move(rows)); });
 }
-void QueuedRunObserver::RunFinished() { Post([](WidgetRunView& v) { v.RunFinished(); }); }
+void QueuedRunObserver::RunFinished() {
+    Post([](WidgetRunView& v) { v.RunFinished(); });
+}
 
 }  // namespace lumo::ui

@@ -20,7 +20,7 @@ class WaitWindow;
 // the UI thread and is called only there; the worker reaches it through QueuedRunObserver.
 class WidgetRunView : public QObject, public GenerationObserver {
     Q_OBJECT
-public:
+  public:
     explicit WidgetRunView(MainWindow& window);
 
     void OpenWaitWindow() override;
@@ -44,17 +44,22 @@ public:
     // run that hands over a hundred batches at once never holds up input and painting; calls of a
     // run that is no longer current are dropped.
     void Enqueue(int run, std::function<void(WidgetRunView&)> call);
-    void SetCurrentRun(std::shared_ptr<std::atomic<int>> currentRun) { currentRun_ = std::move(currentRun); }
+    void SetCurrentRun(std::shared_ptr<std::atomic<int>> currentRun) {
+        currentRun_ = std::move(currentRun);
+    }
 
     TextTableModel* Model(ResultList list) const;
     QWidget* Control(RunControl control) const;
+    // Every call handed over so far has been carried out (a finished run's last sort and
+    // renumbering land a few slices after the worker has ended).
+    bool Idle();
     // Rows handed over by runs so far (the wait window shows them).
     std::size_t RowsShown() const { return rowsShown_; }
 
-signals:
+  signals:
     void Finished();
 
-private:
+  private:
     void Drain();
 
     MainWindow& window_;
@@ -71,7 +76,7 @@ private:
 // dropped there when its run is no longer the current one (a stopped run's last rows must not
 // land in the list of the run that replaced it).
 class QueuedRunObserver : public GenerationObserver {
-public:
+  public:
     QueuedRunObserver(WidgetRunView& view, std::shared_ptr<std::atomic<int>> currentRun, int run);
 
     void OpenWaitWindow() override;
@@ -89,7 +94,7 @@ public:
     void AddEnglishRows(std::vector<EnglishRow> rows) override;
     void RunFinished() override;
 
-private:
+  private:
     template <typename F>
     void Post(F f);
 

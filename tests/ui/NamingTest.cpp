@@ -22,6 +22,7 @@
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PoetryPanel.h"
+#include "ui/RunView.h"
 #include "ui/RecordsPanel.h"
 #include "ui/TextTableModel.h"
 
@@ -91,9 +92,11 @@ class NamingTest : public QObject {
         bool WaitIdle(int ms = 30000) {
             QElapsedTimer t;
             t.start();
-            while (controller.Generation().Worker().Running() && t.elapsed() < ms) QTest::qWait(20);
-            QTest::qWait(50);  // let the last queued calls land
-            return !controller.Generation().Worker().Running();
+            // The worker ends first; its last calls (sort, renumber, the idle buttons) land after.
+            while ((controller.Generation().Worker().Running() || !controller.Generation().View().Idle()) &&
+                   t.elapsed() < ms)
+                QTest::qWait(20);
+            return !controller.Generation().Worker().Running() && controller.Generation().View().Idle();
         }
     };
 

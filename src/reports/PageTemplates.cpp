@@ -242,6 +242,12 @@ TD { color: #3C3C3C; font-family: "宋体"; font-size: 14px; line-height: 20px; 
                 <td width="20%">繁体笔划：</td>
                 <td width="10%">{繁体笔划}</td>
               </tr>
+              <tr bgcolor="#E7ECF8">
+                <td width="15%">五行：</td>
+                <td width="55%">{五行}</td>
+                <td width="20%">繁体：</td>
+                <td width="10%">{繁体}</td>
+              </tr>
             </table>
           </td>
         </tr>

@@ -283,7 +283,28 @@ class WindowsTest : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::newRow("empty box") << "";
         QTest::newRow("one character") << "李";
-        QTest::newRow("two characters match no row") << "李明";
+    }
+
+    // Several characters give one entry each; spaces are trimmed; a character the table lacks says so.
+    void dictionaryShowsSeveralCharactersAndSaysWhatItLacks() {
+        MainWindow owner;
+        DictionaryDialog dialog(&owner, Db(), Folder());
+        dialog.show();
+        dialog.Box()->setText(" 浩 然 ");
+        dialog.QueryButton()->click();
+        QPointer<SinglePageWindow> viewer = dialog.Viewer();
+        QVERIFY(viewer);
+        QCOMPARE(viewer->windowTitle(), QString(" 汉字[ 浩然 ]的详细解释"));
+        QCOMPARE(viewer->ShownPage()->documentTitle(), QString("浩然"));
+        const QString text = viewer->ShownPage()->toPlainText();
+        const QString hao = ShownText(CharacterPageText(Db(), ToGbk("浩")));
+        QVERIFY(text.contains(ShownText(CharacterPageText(Db(), ToGbk("然"))).section("基本解释", 1)));
+        QVERIFY(text.startsWith(hao.section("基本解释", 0, 0)));
+        QVERIFY(!text.contains("字库未收录此字"));
+
+        dialog.Box()->setText("龘");
+        dialog.QueryButton()->click();
+        QVERIFY(viewer->ShownPage()->toPlainText().contains("字库未收录此字"));
     }
 
     void dictionaryShowsTheTypedTextsPage() {

@@ -2,6 +2,7 @@
 // against the shared table layouts, and the facts and rules the character table must carry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <set>
@@ -20,6 +21,21 @@ namespace lumo {
 namespace {
 
 const char* const kDatabase = LUMO_DATA_DIR "/namedata.db";
+
+// Code points of a UTF-8 text (the table's texts are valid UTF-8 once read back).
+std::u32string DecodeUtf8(const std::string& utf8) {
+    std::u32string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const unsigned char b = static_cast<unsigned char>(utf8[i]);
+        const int n = b < 0x80 ? 1 : b < 0xE0 ? 2 : b < 0xF0 ? 3 : 4;
+        char32_t c = n == 1 ? b : b & (0x3F >> (n - 1));
+        for (int k = 1; k < n && i + k < utf8.size(); ++k)
+            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        out.push_back(c);
+        i += n;
+    }
+    return out;
+}
 
 class Refdata : public ::testing::Test {
   protected:
@@ -346,7 +362,8 @@ TEST_F(Refdata, CharacterPagesMarkUnsuitableCharactersWithTheirReason) {
     const std::string reason = GbkToUtf8(LookupCharNote(*db_, Utf8ToGbk("屠")).unsuitable);
     ASSERT_FALSE(reason.empty());
     EXPECT_NE(page.find("不宜取名：" + reason), std::string::npos);
-    EXPECT_EQ(GbkToUtf8(CharacterPageText(*db_, Utf8ToGbk("涛"))).find("不宜取名"), std::string::npos);
+    EXPECT_EQ(GbkToUtf8(CharacterPageText(*db_, Utf8ToGbk("涛"))).find("不宜取名"),
+              std::string::npos);
 }
 
 TEST_F(Refdata, ClassicListsAndPoolsHoldNoUnsuitableCharacter) {
@@ -384,6 +401,61 @@ TEST_F(Refdata, ThreeTalentGradesFollowThePrintedTableAndTheTextsAgree) {
         for (const std::string& w : words.at(row[1])) agrees |= last.rfind(w, 0) == 0;
         EXPECT_TRUE(agrees) << row[0] << " " << row[1] << ": " << row[2];
     }
+}
+
+// Every character explains itself in Chinese: no entry is only an English gloss, and an English
+// gloss, where one is kept, stands on a last line of its own.
+TEST_F(Refdata, EveryExplanationIsChinese) {
+    EXPECT_EQ(
+        Rows("select count(*) from LM_CNWord where 基本解释 like '英文释义%' or 基本解释 = ''",
+             1)[0][0],
+        "0");
+    int english = 0;
+    for (const auto& row : Rows("select 汉字, 基本解释 from LM_CNWord", 2)) {
+        const std::u32string text = DecodeUtf8(row[1]);
+        const std::size_t line = row[1].find("\n英文：");
+        english += line != std::string::npos;
+        // The Chinese part comes first and holds Chinese characters.
+        const std::u32string chinese = DecodeUtf8(row[1].substr(0, line));
+        EXPECT_TRUE(std::any_of(chinese.begin(), chinese.end(), [](char32_t c) {
+            return c >= 0x4E00 && c <= 0x9FFF;
+        })) << row[0];
+        EXPECT_EQ(row[1].find("英文释义"), std::string::npos) << row[0];
+    }
+    EXPECT_GT(english, 50);  // element and species names keep their English
+}
+
+// Readings of a modern dictionary and radicals as it shows them for the simplified character.
+TEST_F(Refdata, ReadingsAndRadicalsAreThoseOfAModernDictionary) {
+    const char* const table[][3] = {
+        {"市", "shì", "巾"},         {"七", "qī", "一"},        {"一", "yī", "一"},
+        {"不", "bù", "一"},          {"锦", "jǐn", "钅"},       {"轩", "xuān", "车"},
+        {"话", "huà", "讠"},         {"红", "hóng", "纟"},      {"河", "hé", "氵"},
+        {"打", "dǎ,dá", "扌"},       {"草", "cǎo", "艹"},       {"问", "wèn", "门"},
+        {"驰", "chí", "马"},         {"鲜", "xiān,xiǎn", "鱼"}, {"你", "nǐ", "亻"},
+        {"照", "zhào", "灬"},        {"胡", "hú", "月"},        {"琪", "qí", "王"},
+        {"长", "cháng,zhǎng", "长"}, {"似", "sì,shì", "亻"},    {"拓", "tuò,tà", "扌"},
+    };
+    for (const auto& [hanzi, readings, radical] : table) {
+        CharInfo info = Lookup(hanzi);
+        EXPECT_EQ(GbkToUtf8(info.pinyin), readings) << hanzi;
+        EXPECT_EQ(GbkToUtf8(info.radical), radical) << hanzi;
+    }
+}
+
+// Every character of the pools shows words that begin with it, and none of the old glosses that
+// only an old dictionary's reader understands.
+TEST_F(Refdata, PoolCharactersShowModernWords) {
+    for (const std::string* pool : {&MaleNamePool(), &FemaleNamePool()})
+        for (const std::string& c : SplitCharacters(*pool))
+            EXPECT_NE(GbkToUtf8(Lookup(GbkToUtf8(c)).detail).find("常用词语"), std::string::npos)
+                << GbkToUtf8(c);
+    for (const char* archaic : {"】犹", "】谓", "】旧时", "】古官名"})
+        EXPECT_EQ(Rows(std::string("select count(*) from LM_CNWord where 详细解释 like '%") +
+                           archaic + "%'",
+                       1)[0][0],
+                  "0")
+            << archaic;
 }
 
 }  // namespace

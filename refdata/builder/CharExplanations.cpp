@@ -153,8 +153,9 @@ std::vector<std::u32string> Senses(const std::u32string& text) {
 bool IsGarbled(const std::u32string& s) {
     int open = 0, close = 0;
     for (char32_t c : s) {
-        if ((c < 0x80 && c != U' ' && !(c >= U'0' && c <= U'9')) || c == U'？' || c == U'～' ||
-            c == U'◇' || c == U'〗' || c == U'〖' || c == 0xFFFD || (c >= 0x2500 && c <= 0x257F) ||
+        // A stray space is the mark of a damaged entry, as is any other ASCII but digits.
+        if ((c < 0x80 && !(c >= U'0' && c <= U'9')) || c == U'？' || c == U'～' || c == U'◇' ||
+            c == U'〗' || c == U'〖' || c == 0xFFFD || (c >= 0x2500 && c <= 0x257F) ||
             (c >= 0xE000 && c <= 0xF8FF))
             return true;
         if (c == U'“') ++open;
@@ -231,6 +232,14 @@ std::string CleanMeaning(const std::string& word, const std::string& meaning) {
             sense.erase(0, close + 1);
         }
         if (sense.empty() || StartsWith(sense, U"见“") || StartsWith(sense, U"同“")) continue;
+        // Senses an old dictionary marks as archaic ("犹以来", "谓…", "旧时…", "古官名") say
+        // nothing a parent reads today; the next sense may.
+        static const std::u32string_view kArchaic[] = {U"犹",     U"谓",     U"旧时",   U"旧指",
+                                                       U"旧称",   U"古代",   U"古时",   U"古指",
+                                                       U"古官名", U"古地名", U"古国名", U"古书"};
+        if (std::any_of(std::begin(kArchaic), std::end(kArchaic),
+                        [&sense](std::u32string_view m) { return StartsWith(sense, m); }))
+            continue;
         std::u32string first = FirstSentence(sense);
         if (first.size() < 2 || first.size() > 40 || RunsInText(w, first) || IsGarbled(first))
             continue;
@@ -275,6 +284,26 @@ bool Explanations::Load(const std::filesystem::path& nodeModules,
     return true;
 }
 
+bool Explanations::LoadOurWords(const std::filesystem::path& file, std::string& error) {
+    TsvTable table;
+    if (!ReadTsv(file, {"字", "词语", "释义"}, table, error)) return false;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const auto& row = table.rows[r];
+        // A name character that begins no word shows a word it stands in (眼睛 for 睛).
+        std::u32string word = DecodeUtf8(row[1]);
+        const char32_t cp = SingleCodePoint(row[0]);
+        if (!cp || word.size() < 2 || word.size() > 4 || word.find(cp) == std::u32string::npos ||
+            row[2].empty() || !IsGbkEncodable(row[1] + row[2])) {
+            error = Where(file, table.lines[r]) +
+                    "expected a character, a word of two to four characters holding it and its "
+                    "meaning, all GBK-encodable";
+            return false;
+        }
+        ourWords_[row[0]].emplace_back(row[1], row[2]);
+    }
+    return true;
+}
+
 std::string Explanations::Detail(const std::string& character,
                                  const std::vector<std::string>& readings) const {
     std::string text;
@@ -288,12 +317,30 @@ std::string Explanations::Detail(const std::string& character,
         text = "读音未详。";
     }
 
+    std::string words;
+    std::size_t taken = 0;
+    const std::size_t base = DecodeUtf8(text + "常用词语：").size();
+    auto take = [&](const std::string& word, const std::string& meaning) {
+        std::string entry = "【" + word + "】" + meaning;
+        if (taken == kMaxWords || base + DecodeUtf8(words + entry).size() > kMaxLength) return;
+        words += entry;
+        ++taken;
+    };
+    auto ours = ourWords_.find(character);
+    std::vector<std::string> oursTaken;
+    if (ours != ourWords_.end())
+        for (const auto& [word, meaning] : ours->second) {
+            take(word, meaning);
+            oursTaken.push_back(word);
+        }
+    auto finish = [&] { return words.empty() ? text : text + "常用词语：" + words; };
+
     std::ifstream in(explanationDir_ / (character + ".json"), std::ios::binary);
-    if (!in) return text;
+    if (!in) return finish();
     std::ostringstream all;
     all << in.rdbuf();
     Pairs pairs;
-    if (!FlatJson(all.str()).Parse(pairs)) return text;
+    if (!FlatJson(all.str()).Parse(pairs)) return finish();
 
     // Words of the naming dictionary's page: no vulgar or morbid companions for a child's name.
     static const std::u32string kShunned = U"奸淫嫖娼妓屎尿屁粪婊睾肛尸骚";
@@ -318,19 +365,13 @@ std::string Explanations::Detail(const std::string& character,
         return a.frequency != b.frequency ? a.frequency > b.frequency : a.word < b.word;
     });
 
-    std::string words;
-    std::size_t taken = 0;
-    const std::size_t base = DecodeUtf8(text + "常用词语：").size();
     for (const Candidate& c : candidates) {
         if (taken == kMaxWords) break;
+        if (std::find(oursTaken.begin(), oursTaken.end(), c.word) != oursTaken.end()) continue;
         std::string meaning = CleanMeaning(c.word, *c.meaning);
-        if (meaning.empty()) continue;
-        std::string entry = "【" + c.word + "】" + meaning;
-        if (base + DecodeUtf8(words + entry).size() > kMaxLength) break;
-        words += entry;
-        ++taken;
+        if (!meaning.empty()) take(c.word, meaning);
     }
-    return words.empty() ? text : text + "常用词语：" + words;
+    return finish();
 }
 
 }  // namespace lumo::refdb

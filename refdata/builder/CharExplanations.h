@@ -17,6 +17,9 @@ class Explanations {
 
     bool Load(const std::filesystem::path& nodeModules, const std::filesystem::path& frequencies,
               std::string& error);
+    // Our own words (chars/words.tsv: 字, 词语, 释义) for characters the source has no usable
+    // words for, and corrections of a source word's meaning; they come before the source's.
+    bool LoadOurWords(const std::filesystem::path& file, std::string& error);
 
     // UTF-8, GBK-encodable, at most kMaxLength characters.
     std::string Detail(const std::string& character,
@@ -30,6 +33,7 @@ class Explanations {
   private:
     std::filesystem::path explanationDir_;
     std::unordered_map<std::string, long> frequencies_;
+    std::unordered_map<std::string, std::vector<std::pair<std::string, std::string>>> ourWords_;
 };
 
 }  // namespace lumo::refdb

@@ -113,6 +113,53 @@ std::set<std::string> NamingCharacters(const std::filesystem::path& sourceDir) {
 }
 
 // 基本解释 written by us, by character. Later files do not replace an earlier file's entry.
+// The rest of the table's explanations (chars/basic_more.tsv), with 附英文 「是」 where Unihan's
+// English gloss adds something a reader values (a species' or a compound's name): the characters
+// that get it are added to `withEnglish`.
+bool ReadMoreBasicTexts(const std::filesystem::path& dir, std::map<std::string, std::string>& texts,
+                        std::set<std::string>& withEnglish, std::string& error) {
+    const std::filesystem::path file = dir / "chars" / "basic_more.tsv";
+    TsvTable table;
+    if (!ReadTsv(file, {"字", "基本解释", "附英文"}, table, error)) return false;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const auto& row = table.rows[r];
+        if (!SingleCodePoint(row[0]) || row[1].empty() || !IsGbkEncodable(row[1]) ||
+            (!row[2].empty() && row[2] != "是") || !texts.emplace(row[0], row[1]).second) {
+            error = Where(file, table.lines[r]) +
+                    "expected one character not explained before, its GBK-encodable explanation "
+                    "and 是 or nothing";
+            return false;
+        }
+        if (row[2] == "是") withEnglish.insert(row[0]);
+    }
+    return true;
+}
+
+// Reviewed readings (chars/readings.tsv) that replace what the rule derives from Unihan.
+bool ReadReadingFixes(const std::filesystem::path& dir,
+                      std::map<std::string, std::vector<std::string>>& fixes, std::string& error) {
+    const std::filesystem::path file = dir / "chars" / "readings.tsv";
+    TsvTable table;
+    if (!ReadTsv(file, {"字", "读音", "说明"}, table, error)) return false;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        const auto& row = table.rows[r];
+        std::vector<std::string> readings;
+        for (std::size_t at = 0; at <= row[1].size();) {
+            std::size_t comma = row[1].find(',', at);
+            if (comma == std::string::npos) comma = row[1].size();
+            if (comma > at) readings.push_back(row[1].substr(at, comma - at));
+            at = comma + 1;
+        }
+        if (!SingleCodePoint(row[0]) || readings.empty() || row[2].empty() ||
+            !IsGbkEncodable(row[1]) || !fixes.emplace(row[0], readings).second) {
+            error = Where(file, table.lines[r]) +
+                    "expected one character (once), its readings separated by \",\" and why";
+            return false;
+        }
+    }
+    return true;
+}
+
 bool ReadBasicTexts(const std::filesystem::path& dir, std::map<std::string, std::string>& texts,
                     std::string& error) {
     for (const char* name :
@@ -241,6 +288,8 @@ struct Sources {
     const Explanations& explanations;
     const SimplifiedToTraditional& opencc;
     const std::map<std::string, std::string>& basicTexts;
+    const std::set<std::string>& withEnglish;
+    const std::map<std::string, std::vector<std::string>>& readingFixes;
     const std::set<std::string>& naming;
     const std::map<std::string, std::string>& unsuitable;
 };
@@ -254,7 +303,9 @@ bool WriteCharacter(SqliteDatabase& db, const Sources& src, int id, const std::s
         error = "Unihan has no stroke count for " + c;
         return false;
     }
-    const std::vector<std::string> readings = ReadingsOf(*entry);
+    auto fixed = src.readingFixes.find(c);
+    const std::vector<std::string> readings =
+        fixed != src.readingFixes.end() ? fixed->second : ReadingsOf(*entry);
     std::string pinyin2;
     for (const std::string& r : readings) pinyin2 += (pinyin2.empty() ? "" : ",") + r;
     const std::string pinyin1 = readings.empty() ? std::string() : PlainPinyin(readings.front());
@@ -282,10 +333,16 @@ bool WriteCharacter(SqliteDatabase& db, const Sources& src, int id, const std::s
     if (ours != src.basicTexts.end()) {
         basic = ours->second;
         ++tally.ours;
+        const std::string gloss = GbkSafeGloss(entry->definition);
+        if (src.withEnglish.count(c) && !gloss.empty()) basic += "\n英文：" + gloss;
     } else {
         basic = EnglishGloss(entry, readings);
         if (src.naming.count(c)) tally.withoutOurText.push_back(c);
     }
+    // The explanation of a character the reviewed list marks unsuitable says so, with the reason.
+    auto unsuitableReason = src.unsuitable.find(c);
+    if (unsuitableReason != src.unsuitable.end() && basic.find("不宜取名") == std::string::npos)
+        basic += "不宜取名：" + unsuitableReason->second + "。";
     const std::string detail = src.explanations.Detail(c, readings);
     if (detail.find("常用词语") != std::string::npos) ++tally.detailWithWords;
 
@@ -337,10 +394,15 @@ bool BuildCharacters(SqliteDatabase& db, const BuildContext& ctx, std::string& e
     ModernRadicals radicals;
     Explanations explanations;
     std::map<std::string, std::string> basicTexts;
+    std::set<std::string> withEnglish;
+    std::map<std::string, std::vector<std::string>> readingFixes;
     if (!unihan.Load(ctx.unihanDir, error) || !rules.Load(ctx.sourceDir, unihan, error) ||
         !radicals.Load(ctx.unihanDir, ctx.nodeModules / "cnchar-data" / "draw", error) ||
         !explanations.Load(ctx.nodeModules, Explanations::kJiebaDictionary, error) ||
-        !ReadBasicTexts(ctx.sourceDir, basicTexts, error))
+        !explanations.LoadOurWords(ctx.sourceDir / "chars" / "words.tsv", error) ||
+        !ReadBasicTexts(ctx.sourceDir, basicTexts, error) ||
+        !ReadMoreBasicTexts(ctx.sourceDir, basicTexts, withEnglish, error) ||
+        !ReadReadingFixes(ctx.sourceDir, readingFixes, error))
         return false;
     SimplifiedToTraditional opencc;
     if (!opencc.ok()) {
@@ -364,7 +426,8 @@ bool BuildCharacters(SqliteDatabase& db, const BuildContext& ctx, std::string& e
     if (!ReadUnsuitable(ctx.sourceDir, {characters.begin(), characters.end()}, unsuitable, error))
         return false;
 
-    Sources src{unihan, rules, radicals, explanations, opencc, basicTexts, naming, unsuitable};
+    Sources src{unihan,     rules,       radicals,     explanations, opencc,
+                basicTexts, withEnglish, readingFixes, naming,       unsuitable};
     Tally tally;
     for (std::size_t i = 0; i < characters.size(); ++i)
         if (!WriteCharacter(db, src, static_cast<int>(i) + 1, characters[i], tally, error))

@@ -289,9 +289,14 @@ bool Explanations::LoadOurWords(const std::filesystem::path& file, std::string& 
     if (!ReadTsv(file, {"字", "词语", "释义"}, table, error)) return false;
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
         const auto& row = table.rows[r];
-        // A name character that begins no word shows a word it stands in (眼睛 for 睛).
+        // A name character that begins no word shows a word it stands in (眼睛 for 睛); one that
+        // stands in no common word at all has an empty word and a note (多用于人名。).
         std::u32string word = DecodeUtf8(row[1]);
         const char32_t cp = SingleCodePoint(row[0]);
+        if (cp && word.empty() && !row[2].empty() && IsGbkEncodable(row[2])) {
+            ourNotes_[row[0]] = row[2];
+            continue;
+        }
         if (!cp || word.size() < 2 || word.size() > 4 || word.find(cp) == std::u32string::npos ||
             row[2].empty() || !IsGbkEncodable(row[1] + row[2])) {
             error = Where(file, table.lines[r]) +
@@ -333,7 +338,11 @@ std::string Explanations::Detail(const std::string& character,
             take(word, meaning);
             oursTaken.push_back(word);
         }
-    auto finish = [&] { return words.empty() ? text : text + "常用词语：" + words; };
+    auto finish = [&] {
+        if (!words.empty()) return text + "常用词语：" + words;
+        auto note = ourNotes_.find(character);
+        return note == ourNotes_.end() ? text : text + note->second;
+    };
 
     std::ifstream in(explanationDir_ / (character + ".json"), std::ios::binary);
     if (!in) return finish();

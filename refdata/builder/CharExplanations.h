@@ -34,6 +34,7 @@ class Explanations {
     std::filesystem::path explanationDir_;
     std::unordered_map<std::string, long> frequencies_;
     std::unordered_map<std::string, std::vector<std::pair<std::string, std::string>>> ourWords_;
+    std::unordered_map<std::string, std::string> ourNotes_;  // characters that begin no word
 };
 
 }  // namespace lumo::refdb

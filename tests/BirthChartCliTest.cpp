@@ -55,5 +55,20 @@ TEST(ChartCommand, RefusesAnImpossibleDate) {
     EXPECT_EQ(RunChart("2013 2").exitCode, 2);
 }
 
+// --json prints the designed text's facts and the analysis under the documented keys.
+TEST(ChartCommand, JsonHoldsThePillarsAndTheAnalysis) {
+    ChartRun r = RunChart("1990 5 15 12 --json");
+    ASSERT_EQ(r.exitCode, 0);
+    for (const char* key : {"\"pillars\":[", "\"lunarDate\":", "\"nayin\":[", "\"hiddenStems\":[[",
+                            "\"elementCounts\":{", "\"elementStrength\":{",
+                            "\"dayMaster\":{\"stem\":", "\"strength\":", "\"favorable\":[",
+                            "\"unfavorable\":[", "\"reasoning\":["})
+        EXPECT_NE(r.out.find(key), std::string::npos) << key;
+    EXPECT_EQ(r.out.back(), '\n');
+    // The plain text is unchanged by the analysis.
+    EXPECT_EQ(RunChart("1990 5 15 12").out.find("\"pillars\""), std::string::npos);
+    EXPECT_EQ(RunChart("1990 2 31 12 --json").exitCode, 2);
+}
+
 }  // namespace
 }  // namespace lumo

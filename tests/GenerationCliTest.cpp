@@ -193,5 +193,30 @@ TEST(GenerateCommand, UnsuitableCharactersAreLeftOutOfPoolModesAndWarnedOfInType
     EXPECT_NE(typed.out.find("李屠"), std::string::npos);
 }
 
+// --birth … --favorable keeps the names whose given-name characters all carry an element the
+// chart favours (庚金 身强 in 1990-5-15 12时: 水木火), numbered anew; a birth that is no date is
+// refused.
+TEST(GenerateCommand, FavorableElementsOfTheBirthChartFilterTheNames) {
+    auto real = [](const std::string& args) {
+        return GenerateOn(LUMO_DATA_DIR "/namedata.db", args);
+    };
+    for (const char* mode : {"high-score --length 2", "super"}) {
+        SCOPED_TRACE(mode);
+        CliResult r = real(std::string(mode) + " --surname 李 --birth 1990-5-15-12 --favorable");
+        ASSERT_EQ(r.exitCode, 0);
+        const auto rows = Rows(r.out);
+        ASSERT_FALSE(rows.empty());
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            ASSERT_EQ(rows[i].at(0), std::to_string(i + 1));
+            const std::string given = rows[i].at(4).substr(3);  // the elements after 李's
+            for (std::size_t at = 0; at < given.size(); at += 3)
+                ASSERT_NE(std::string("水木火").find(given.substr(at, 3)), std::string::npos)
+                    << rows[i].at(1) << " " << rows[i].at(4);
+        }
+    }
+    EXPECT_EQ(real("high-score --surname 李 --birth 1990-2-31-12 --favorable").exitCode, 2);
+    EXPECT_EQ(real("high-score --surname 李 --favorable").exitCode, 2);
+}
+
 }  // namespace
 }  // namespace lumo

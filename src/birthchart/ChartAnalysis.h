@@ -22,8 +22,9 @@
 // 喜用神 by balance: a weak day master is helped by its kind (the generating element first, then
 // its own) and burdened by the three others; a strong one is helped by the elements that drain,
 // control or are controlled by it (output, wealth, officer) and burdened by its kind. A balanced
-// chart (中和) is the one special case handled: it favours the weakest element or elements of the
-// chart and shuns the strongest. Follow charts (从格) are not told apart: a chart of extreme
+// chart (中和) is the one special case handled: it still leans a little, so it favours the weakest
+// element on the other side (of the other kind when its own kind holds half or more of the chart,
+// else of its own kind) and shuns the strongest element of the chart. Follow charts (从格) are not told apart: a chart of extreme
 // strength or weakness is read by the ordinary rule.
 namespace lumo {
 
@@ -35,18 +36,18 @@ const std::string& ElementName(ChartElement e);
 enum class DayMasterStrength { Strong, Weak, Balanced };  // 身强, 身弱, 中和
 
 struct ChartAnalysis {
-    std::array<std::string, 8> characters;                 // 年干 年支 月干 月支 日干 日支 时干 时支
+    std::array<std::string, 8> characters;  // 年干 年支 月干 月支 日干 日支 时干 时支
     std::array<ChartElement, 8> characterElements{};
-    std::array<std::vector<std::string>, 4> hiddenStems;   // of each branch, 本气 first
-    std::array<int, 5> elementCounts{};                    // 金木水火土: the eight characters
-    std::array<double, 5> elementStrength{};               // 金木水火土: the weighted score
-    std::string dayMaster;                                 // the day stem
+    std::array<std::vector<std::string>, 4> hiddenStems;  // of each branch, 本气 first
+    std::array<int, 5> elementCounts{};                   // 金木水火土: the eight characters
+    std::array<double, 5> elementStrength{};              // 金木水火土: the weighted score
+    std::string dayMaster;                                // the day stem
     ChartElement dayElement = ChartElement::Metal;
-    bool inSeason = false;                                 // 得令
-    double ownKind = 0, otherKind = 0;                     // 同类, 异类
+    bool inSeason = false;              // 得令
+    double ownKind = 0, otherKind = 0;  // 同类, 异类
     DayMasterStrength strength = DayMasterStrength::Balanced;
-    std::vector<ChartElement> favorable, unfavorable;      // 喜用神, 忌神, most important first
-    std::vector<std::string> reasoning;                    // one sentence per step
+    std::vector<ChartElement> favorable, unfavorable;  // 喜用神, 忌神, most important first
+    std::vector<std::string> reasoning;                // one sentence per step
 };
 
 // The analysis of four pillars such as 癸巳 甲子 丙寅 戊戌; false when a pillar is not a stem

@@ -2,6 +2,9 @@
 #include <map>
 #include <optional>
 
+#include "birthchart/BirthChart.h"
+#include "birthchart/ChartAnalysis.h"
+#include "birthchart/FavorableNames.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "db/Gbk.h"
@@ -82,6 +85,42 @@ bool TickElements(const Args& args, SuperFilterBoxes& boxes) {
     return true;
 }
 
+// "--birth 2013-12-23-8 --favorable": the 喜用神 of that birth chart; nothing without --favorable.
+// Answers false (the reason on stderr) for a birth that is not a date and hour.
+bool FavorableElements(const Args& args, std::vector<ChartElement>& favorable) {
+    if (!args.Has("--favorable")) return true;
+    std::vector<std::string> parts;
+    std::string birth = args.Get("--birth");
+    for (std::size_t at = 0; at <= birth.size();) {
+        std::size_t dash = birth.find('-', at);
+        if (dash == std::string::npos) dash = birth.size();
+        parts.push_back(birth.substr(at, dash - at));
+        at = dash + 1;
+    }
+    if (parts.size() != 4) {
+        std::cerr << "lumo-cli generate: --favorable needs --birth YYYY-MM-DD-HH\n";
+        return false;
+    }
+    BirthChart chart;
+    StderrMessages messages;
+    ChartAnalysis analysis;
+    if (!QueryBirthChart({parts[0], parts[1], parts[2], parts[3]}, chart, messages) ||
+        !AnalyzeChart(chart.pillars, analysis))
+        return false;
+    favorable = analysis.favorable;
+    return true;
+}
+
+// A super-auspicious run restricts the given name's positions to the favourable elements.
+void TickFavorablePositions(const std::vector<ChartElement>& favorable, SuperFilterBoxes& boxes) {
+    boxes = SuperFilterBoxes{};
+    for (FilterMaster m : {FilterMaster::SecondChar, FilterMaster::ThirdChar}) {
+        boxes.Master(m).ticked = true;
+        for (ChartElement e : favorable)
+            boxes.elements[static_cast<std::size_t>(m)][static_cast<std::size_t>(e)].ticked = true;
+    }
+}
+
 // Fills everything but the mode-independent defaults from the options; answers an error text.
 std::string ReadInputs(const Args& args, GenerationInputs& in) {
     in.familyName = Utf8ToGbk(args.Get("--surname"));
@@ -148,7 +187,8 @@ int RunGenerate(int argc, char** argv, int first) {
                                              "--second-elements",
                                              "--third-elements",
                                              "--required-elements",
-                                             "--forbidden-elements"};
+                                             "--forbidden-elements",
+                                             "--birth"};
     if (!ParseArgs(argc, argv, first, valued, args)) return kExitUsage;
     std::optional<NamingMode> mode =
         args.positional.empty() ? std::nullopt : ModeNamed(args.positional[0]);
@@ -167,6 +207,12 @@ int RunGenerate(int argc, char** argv, int first) {
     if (in.mode != NamingMode::English)
         if (auto problem = FamilyNameProblem(in.familyName)) return Err(*problem), kExitUsage;
 
+    std::vector<ChartElement> favorable;
+    if (!FavorableElements(args, favorable)) return kExitUsage;
+    if (!favorable.empty() && in.mode == NamingMode::SuperAuspicious)
+        TickFavorablePositions(favorable, in.superFilters);
+    const std::size_t familyLength = SplitCharacters(in.familyName).size();
+
     SqliteDatabase db;
     // The classic mode prints built-in lists and never reads the database.
     if (in.mode != NamingMode::Classic && !LoadReferenceDatabase(args, db)) return kExitUsage;
@@ -184,9 +230,16 @@ int RunGenerate(int argc, char** argv, int first) {
         for (const EnglishRow& r : window.english)
             out += TabLine({r.number, r.name, r.reading, r.meaning});
     } else {
-        for (const NameRow& r : window.rows)
-            out += TabLine({r.number, r.name, r.simplifiedStrokes, r.traditionalStrokes, r.elements,
-                            r.grids, r.threeTalents, r.score});
+        int number = 0;
+        for (const NameRow& r : window.rows) {
+            // 喜用神: only names whose given-name characters all carry a favourable element,
+            // numbered anew.
+            if (!favorable.empty() && !GivenNameFavorable(r.elements, familyLength, favorable))
+                continue;
+            out += TabLine({favorable.empty() ? r.number : std::to_string(++number), r.name,
+                            r.simplifiedStrokes, r.traditionalStrokes, r.elements, r.grids,
+                            r.threeTalents, r.score});
+        }
     }
     Out(out);
     return kExitOk;

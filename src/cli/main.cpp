@@ -16,13 +16,14 @@ struct Command {
 const Command kCommands[] = {
     {"score", lumo::cli::RunScore, "[--db PATH] score FAMILY GIVEN [--json]"},
     {"char", lumo::cli::RunChar, "[--db PATH] char X [--json]"},
-    {"chart", lumo::cli::RunChart, "chart YEAR MONTH DAY HOUR"},
+    {"chart", lumo::cli::RunChart, "chart YEAR MONTH DAY HOUR [--json]"},
     {"report", lumo::cli::RunReport, "[--db PATH] report FAMILY GIVEN [--out FILE]"},
     {"generate", lumo::cli::RunGenerate,
      "[--db PATH] generate high-score|classic|super|combination|nickname|english|poetry --surname X "
      "[--sex 男|女] [--length 1|2] [--second C | --third C] [--chars TEXT] [--style AA|小A|A儿|阿A] "
      "[--given TEXT] [--gender 1|2|3] [--second-elements E] [--third-elements E] [--required-elements E] "
-     "[--forbidden-elements E] [--include-unsuitable] [--per-candidate-queries]"},
+     "[--forbidden-elements E] [--include-unsuitable] [--birth YYYY-MM-DD-HH --favorable] "
+     "[--per-candidate-queries]"},
 };
 
 int Usage() {

@@ -1,7 +1,10 @@
 #include "reports/NameReport.h"
 
 #include <array>
+#include <mutex>
+#include <optional>
 
+#include "birthchart/FavorableNames.h"
 #include "content/FileOutput.h"
 #include "content/GbkText.h"
 #include "db/Gbk.h"
@@ -90,7 +93,19 @@ std::string TalentDetails(const TableRow& q) {
     return text;
 }
 
-void PutTalentsAndVerdict(std::string& page, const NameEvaluation& e) {
+// The chart block above the verdict: the given name's elements against the chart's 喜用神.
+std::string ChartHtml(const NameEvaluation& e, const ChartAnalysis* chart, std::size_t familyLength) {
+    if (!chart) return {};
+    const std::vector<std::string> all = SplitCharacters(e.elements);
+    std::string given;
+    for (std::size_t i = familyLength; i < all.size(); ++i) given += all[i];
+    std::string html;
+    for (const std::string& line : ChartMatchLines(*chart, given))
+        html += Gbk("<font color=\"#1f5fa8\">") + line + "</font><BR>";
+    return html;
+}
+
+void PutTalentsAndVerdict(std::string& page, const NameEvaluation& e, const std::string& chartBlock) {
     const TableRow& q = e.talentRow;
     Put(page, "{三才}", e.threeTalents);
     Put(page, "{三才吉凶}", Cell(q, talents::kRating));
@@ -100,7 +115,7 @@ void PutTalentsAndVerdict(std::string& page, const NameEvaluation& e) {
     Put(page, "{成功运}", Cell(q, 18));
     Put(page, "{人际关系}", Cell(q, 19));
     Put(page, "{性格}", Cell(q, 20));
-    Put(page, "{总分建议}", WarningsHtml(e.warnings) + VerdictFor(e.rawScore));
+    Put(page, "{总分建议}", WarningsHtml(e.warnings) + chartBlock + VerdictFor(e.rawScore));
     Put(page, "{评分总分}", std::to_string(e.score));
 }
 
@@ -128,18 +143,42 @@ std::string VerdictFor(float rawScore) {
     return Gbk("你的名字很不好！强烈建议你换个名字试试，也许人生会因此而改变的。");
 }
 
-std::string NameReportPage(const NameEvaluation& e) {
+std::string NameReportPage(const NameEvaluation& e, const ChartAnalysis* chart,
+                           std::size_t familyLength) {
     std::string page = NameReportTemplate();
     PutCharacters(page, e);
     PutGrids(page, e);
-    PutTalentsAndVerdict(page, e);
+    PutTalentsAndVerdict(page, e, ChartHtml(e, chart, familyLength));
     return page;
+}
+
+namespace {
+std::mutex chartMutex;
+std::optional<ChartAnalysis> reportChart;
+}  // namespace
+
+void SetReportBirthChart(const ChartAnalysis* chart) {
+    std::lock_guard<std::mutex> lock(chartMutex);
+    if (chart)
+        reportChart = *chart;
+    else
+        reportChart.reset();
+}
+
+bool ReportBirthChart(ChartAnalysis& out) {
+    std::lock_guard<std::mutex> lock(chartMutex);
+    if (!reportChart) return false;
+    out = *reportChart;
+    return true;
 }
 
 NameEvaluation BuildNameReport(SqliteDatabase& db, const std::string& family,
                                const std::string& given, const std::filesystem::path& file) {
     NameEvaluation e = EvaluateName(db, family, given);
-    WriteFileAtomically(file, NameReportPage(e));
+    ChartAnalysis chart;
+    const bool withChart = ReportBirthChart(chart);
+    WriteFileAtomically(file, NameReportPage(e, withChart ? &chart : nullptr,
+                                             SplitCharacters(family).size()));
     return e;
 }
 

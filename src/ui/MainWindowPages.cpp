@@ -280,10 +280,12 @@ QWidget* MainWindow::BuildCombinationPage() {
     auto* v = new QVBoxLayout(page);
     QGroupBox* input = Group("分组框6", "请在此处输入要组合的字", page);
     auto* row = new QHBoxLayout(input);
-    // The designed text; the settings file replaces it with the last one used.
-    row->addWidget(
-        Named(new QLineEdit("圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇", input), "编辑框_组合的字"),
-        1);
+    // The designed text; the settings file replaces it with the last one used, which is empty on
+    // the first start: the placeholder then shows what to type.
+    auto* chars =
+        Named(new QLineEdit("圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇", input), "编辑框_组合的字");
+    chars->setPlaceholderText("输入喜欢的字，如：圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇");
+    row->addWidget(chars, 1);
     row->addWidget(Button("按钮_组合起名", "生成", input));
     v->addWidget(input);
     v->addWidget(ListGroup("分组框2", "姓名列表",

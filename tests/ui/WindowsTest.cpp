@@ -31,6 +31,9 @@
 #include "birthchart/BirthChart.h"
 #include "content/Articles.h"
 #include "content/FileOutput.h"
+#include "content/SettingsFile.h"
+#include "generation/ElementFilter.h"
+#include "numerology/Characters.h"
 #include "reports/CharacterPages.h"
 #include "reports/NameDetails.h"
 #include "ui/ArticleReader.h"
@@ -604,6 +607,19 @@ class WindowsTest : public QObject {
     }
 
     // ---- the program's own wiring -----------------------------------------------------------
+
+    void firstStartShowsExampleCombinationCharacters() {
+        QFile::remove(QString::fromStdString(SettingsLocation().string()));
+        Program p;
+        auto* box = p.window.findChild<QLineEdit*>("编辑框_组合的字");
+        QCOMPARE(box->text(), QString());  // no settings file: the box starts empty
+        const QString examples = box->placeholderText().section("：", 1);
+        QVERIFY2(examples.size() >= 4, qPrintable(box->placeholderText()));
+        // The examples are characters the combination run would take as they are.
+        QCOMPARE(FromGbk(KeepHanzi(ToGbk(examples))), examples);
+        box->setText("明亮");
+        QCOMPARE(box->displayText(), QString("明亮"));
+    }
 
     void programWiresTheWindows() {
         Program p;

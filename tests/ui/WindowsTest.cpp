@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTcpServer>
@@ -474,6 +475,7 @@ class WindowsTest : public QObject {
         for (int round = 0; round < 2; ++round) {  // a second export replaces the file
             p.window.findChild<QPushButton*>(button)->click();
             QCOMPARE(ExportButtons::RecordedOpens().value(round), path);
+            QCOMPARE(p.window.statusBar()->currentMessage(), "已导出到 " + path);
             QStringList lines = FromGbk(FileBytes(path.toStdString())).split("\r\n");
             QCOMPARE(lines.size(), 5);  // header, three rows, nothing after the last CR LF
             QCOMPARE(
@@ -495,6 +497,35 @@ class WindowsTest : public QObject {
         p.window.findChild<QPushButton*>("按钮_经典导出")->click();
         QCOMPARE(FileBytes(file), Gbk("李子涵  李雨桐\r\n\r\n李浩然"));
         QCOMPARE(ExportButtons::RecordedOpens(), QStringList(2, QString::fromStdString(file)));
+    }
+
+    void exportThatCannotBeWrittenSaysSo_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("file");
+        const char* rows[][3] = {{"high score", "按钮_高分导出", "NameList.txt"},
+                                 {"super", "按钮_超吉导出", "100NameList.txt"},
+                                 {"classic", "按钮_经典导出", "ClassNameList.txt"}};
+        for (const auto& r : rows) QTest::newRow(r[0]) << QString(r[1]) << QString(r[2]);
+    }
+
+    void exportThatCannotBeWrittenSaysSo() {
+        QFETCH(QString, button);
+        QFETCH(QString, file);
+        // A folder where the file should go: no file can take its place, whoever runs the test.
+        QTemporaryDir data;
+        QVERIFY(QDir(data.path()).mkdir(file));
+        Page<ExportButtons> p(DataFolder::At(data.path().toStdString()));
+        for (const char* list : {"超级列表框_高分起名", "超级列表框_超吉起名"})
+            p.window.ListModel(list)->ReplaceAll({{"1", "李明华", "", "", "", "", "", "95"}});
+        p.window.findChild<QPlainTextEdit*>("编辑框_经典名字")->setPlainText("李子涵");
+        p.window.findChild<QPushButton*>(button)->click();
+
+        const QString path = data.filePath(file);
+        QCOMPARE(MessageBoxes::Recorded(), QStringList{"导出失败|" + WriteFailedText(path)});
+        QVERIFY(MessageBoxes::Recorded()[0].contains(path));
+        QCOMPARE(p.window.statusBar()->currentMessage(), "导出失败：" + path);
+        QVERIFY2(ExportButtons::RecordedOpens().isEmpty(), "nothing is opened as if exported");
+        QVERIFY(QFileInfo(path).isDir());
     }
 
     // ---- pronunciation ----------------------------------------------------------------------

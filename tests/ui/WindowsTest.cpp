@@ -554,7 +554,10 @@ class WindowsTest : public QObject {
         p.handler->SetDictionaryBase(dictionary.Base());
         if (dictionary.answer == TestDictionary::Answer::Silence) p.handler->SetTimeLimit(300);
         QStringList spoken;
-        p.handler->SetOfflineSpeaker([&spoken](const QString& n) { spoken << n; });
+        p.handler->SetOfflineSpeaker([&spoken, voice](const QString& n) {
+            spoken << n;
+            return voice;
+        });
         QSignalSpy played(p.handler, &Pronunciation::RecordingPlayed);
         QSignalSpy offline(p.handler, &Pronunciation::SpokenOffline);
 
@@ -569,6 +572,7 @@ class WindowsTest : public QObject {
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         // The request runs beside the event loop: nothing has been heard when the handler returns.
         QCOMPARE(played.count() + offline.count(), 0);
+        QCOMPARE(p.window.statusBar()->currentMessage(), "正在朗读 " + name + "…");
 
         if (heard == "offline") {
             QTRY_COMPARE_WITH_TIMEOUT(spoken, QStringList{name}, 10000);
@@ -584,7 +588,18 @@ class WindowsTest : public QObject {
         }
     }
 
+    void unreachableDictionarySpeaksOffline_data() {
+        QTest::addColumn<bool>("voice");  // whether the offline voice can speak
+        QTest::addColumn<QString>("status");
+        QTest::newRow("offline voice") << true << "正在用本机语音朗读 Jennifer…";
+        QTest::newRow("no voice either")
+            << false
+            << "无法朗读：没有取到 Jennifer 的在线读音，本机也没有可用的语音程序 espeak-ng";
+    }
+
     void unreachableDictionarySpeaksOffline() {
+        QFETCH(bool, voice);
+        QFETCH(QString, status);
         quint16 port;
         {
             QTcpServer closed;
@@ -594,11 +609,15 @@ class WindowsTest : public QObject {
         Page<Pronunciation> p(Folder());
         p.handler->SetDictionaryBase(QString("http://127.0.0.1:%1").arg(port));
         QStringList spoken;
-        p.handler->SetOfflineSpeaker([&spoken](const QString& n) { spoken << n; });
+        p.handler->SetOfflineSpeaker([&spoken](const QString& n) {
+            spoken << n;
+            return true;
+        });
         QSignalSpy played(p.handler, &Pronunciation::RecordingPlayed);
         p.handler->Pronounce("Jennifer");
         QTRY_COMPARE_WITH_TIMEOUT(spoken, QStringList{"Jennifer"}, 10000);
         QCOMPARE(played.count(), 0);
+        QCOMPARE(p.window.statusBar()->currentMessage(), status);
     }
 
     void offlineVoiceSpeaksTheName() {
@@ -626,7 +645,10 @@ class WindowsTest : public QObject {
         Page<Pronunciation> p(Folder());
         p.handler->SetDictionaryBase(dictionary.Base());
         QStringList spoken;
-        p.handler->SetOfflineSpeaker([&spoken](const QString& n) { spoken << n; });
+        p.handler->SetOfflineSpeaker([&spoken](const QString& n) {
+            spoken << n;
+            return true;
+        });
         TextTableModel* model = p.window.ListModel("超级列表框_英文列表");
         p.handler->PlayPronunciation();  // an empty list has no current row
         model->ReplaceAll({{"1", "", "", ""}});

@@ -25,6 +25,7 @@
 #include <QtEndian>
 #include <QtTest>
 #include <cmath>
+#include <map>
 #include <memory>
 
 #include "app/AppContext.h"
@@ -42,6 +43,8 @@
 #include "ui/DetailWindow.h"
 #include "ui/DictionaryDialog.h"
 #include "ui/ExportButtons.h"
+#include "ui/FileDialogs.h"
+#include "ui/GenerationPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Pronunciation.h"
@@ -241,7 +244,8 @@ class WindowsTest : public QObject {
             QCOMPARE(w->Browser(k)->toPlainText(), ShownText(FileBytes(Folder().File(file))));
             QVERIFY(!w->Browser(k)->toPlainText().contains("结果来源于"));  // the hidden marker stays hidden
             w->Toolbar()->actions().at(8)->trigger();  // 打印 prints the page of the chosen tab
-            QCOMPARE(PagePrinting::Recorded().last(), expected);
+            // ... named after the name, which the print dialog proposes for a PDF file.
+            QCOMPARE(PagePrinting::Recorded().last(), family + given + "_" + expected);
         }
     }
 
@@ -279,6 +283,117 @@ class WindowsTest : public QObject {
         second->Toolbar()->actions().at(10)->trigger();  // 退出
         QTRY_VERIFY(opener->Window() == nullptr);
         QVERIFY(opener->OpenNameDetail("李", "明") != nullptr);
+    }
+
+    void detailToolbarMovesThroughTheVisitedTabs() {
+        MainWindow owner;
+        auto* opener = new NameDetailWindows(owner, Db(), Folder());
+        DetailWindow* w = opener->OpenNameDetail("欧阳", "修明家");
+        QAction* home = w->ToolAction(0);
+        QAction* back = w->ToolAction(2);
+        QAction* forward = w->ToolAction(4);
+        QCOMPARE(home->text(), QString("首页"));
+        QCOMPARE(back->text(), QString("后退"));
+        QCOMPARE(forward->text(), QString("前进"));
+        QCOMPARE(w->ToolAction(6)->text(), QString("导出"));
+        QVERIFY(w->ToolAction(6)->isEnabled());
+        // The state of 首页, 后退, 前进 as "1" (enabled) or "0", with the current tab.
+        auto state = [&] {
+            return QString("%1 %2%3%4")
+                .arg(w->Tabs()->currentIndex())
+                .arg(int(home->isEnabled()))
+                .arg(int(back->isEnabled()))
+                .arg(int(forward->isEnabled()));
+        };
+        QCOMPARE(state(), QString("0 000"));
+        const struct {
+            const char* step;  // a tab number to choose, or one of the toolbar's items
+            const char* after;
+        } steps[] = {
+            {"2", "2 110"},    {"4", "4 110"},    {"后退", "2 111"}, {"后退", "0 001"},
+            {"后退", "0 001"}, {"前进", "2 111"}, {"前进", "4 110"}, {"前进", "4 110"},
+            {"后退", "2 111"}, {"5", "5 110"},    {"前进", "5 110"},  // 5 dropped the steps ahead
+            {"后退", "2 111"}, {"首页", "0 010"}, {"后退", "2 111"}, {"后退", "0 001"},
+        };
+        const std::map<QString, QAction*> items{{"后退", back}, {"前进", forward}, {"首页", home}};
+        for (const auto& s : steps) {
+            const QString step = QString::fromUtf8(s.step);
+            if (items.count(step))
+                items.at(step)->trigger();
+            else
+                w->Tabs()->setCurrentIndex(step.toInt());
+            QCOMPARE(state() + " after " + step, QString::fromUtf8(s.after) + " after " + step);
+        }
+        // A page reached by 前进 is the tab's page, printed under its own title.
+        forward->trigger();
+        QCOMPARE(w->ShownPage(), w->Browser(2));
+        QCOMPARE(w->Browser(2)->documentTitle(), QString("阳"));
+        w->ToolAction(8)->trigger();
+        QCOMPARE(PagePrinting::Recorded(), QStringList{"欧阳修明家_阳"});
+
+        // A new name starts afresh on its report.
+        opener->OpenNameDetail("李", "明");
+        QCOMPARE(state(), QString("0 000"));
+    }
+
+    void detailExportSavesTheReport_data() {
+        QTest::addColumn<QString>("answer");  // the file chosen in the dialog; empty: cancelled
+        QTest::addColumn<QString>("kind");    // "html", "pdf", "none" or "failed"
+        const char* rows[][3] = {{"web page", "报告.html", "html"},
+                                 {"no suffix: the first file type", "报告", "html"},
+                                 {"pdf", "报告.PDF", "pdf"},
+                                 {"cancelled", "", "none"},
+                                 {"a folder in the way", "folder.html", "failed"}};
+        for (const auto& r : rows) QTest::newRow(r[0]) << QString(r[1]) << QString(r[2]);
+    }
+
+    void detailExportSavesTheReport() {
+        QFETCH(QString, answer);
+        QFETCH(QString, kind);
+        QTemporaryDir target;
+        if (kind == "failed") QVERIFY(QDir(target.path()).mkdir(answer));
+        const QString chosen = answer.isEmpty() ? QString() : target.filePath(answer);
+        SaveDialogs::SetAnswer(chosen);
+        SaveDialogs::Proposed().clear();
+        MainWindow owner;
+        auto* opener = new NameDetailWindows(owner, Db(), Folder());
+        NameDetails kept =
+            ShowNameDetails(Db(), ToGbk("李"), ToGbk("明华"), ToGbk("李\r\n明华"), Folder());
+        DetailWindow* w = opener->ShowDetails(kept);
+        w->Tabs()->setCurrentIndex(2);  // the report is saved from any tab
+        const bool written = w->ExportReport();
+        SaveDialogs::SetAnswer(std::nullopt);
+
+        QCOMPARE(SaveDialogs::Proposed().size(), 1);
+        QCOMPARE(QFileInfo(SaveDialogs::Proposed()[0]).fileName(), QString("李明华_名字评分.html"));
+        const QString file =
+            kind == "html" && QFileInfo(chosen).suffix().isEmpty() ? chosen + ".html" : chosen;
+        QCOMPARE(written, kind == "html" || kind == "pdf");
+        if (kind == "html") {
+            QCOMPARE(FileBytes(file.toStdString()), FileBytes(Folder().File("temp.html")));
+            // The page says its own encoding, so a browser shows it as the window does.
+            QVERIFY(FileBytes(file.toStdString()).find("charset=gb2312") != std::string::npos);
+        } else if (kind == "pdf") {
+            std::string pdf = FileBytes(file.toStdString());
+            QVERIFY(pdf.rfind("%PDF-", 0) == 0);
+            QVERIFY(pdf.size() > 2000);
+        }
+        if (written) {
+            QCOMPARE(w->StatusBar()->currentMessage(), "已导出到 " + file);
+            QVERIFY(MessageBoxes::Recorded().isEmpty());
+        } else if (kind == "failed") {
+            QCOMPARE(MessageBoxes::Recorded(), QStringList{"导出失败|" + WriteFailedText(file)});
+            QCOMPARE(w->StatusBar()->currentMessage(), "导出失败：" + file);
+        } else {
+            QVERIFY(MessageBoxes::Recorded().isEmpty());
+            QCOMPARE(QDir(target.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                     QStringList());
+        }
+        // 导出 on the toolbar is the same command.
+        SaveDialogs::SetAnswer(QString());
+        w->ToolAction(6)->trigger();
+        SaveDialogs::SetAnswer(std::nullopt);
+        QCOMPARE(SaveDialogs::Proposed().size(), 2);
     }
 
     // ---- the dictionary ---------------------------------------------------------------------

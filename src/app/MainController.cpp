@@ -33,7 +33,9 @@ MainController::MainController(AppContext& context, ui::MainWindow& window)
     // children of the window, found with findChild.
     auto* details = new ui::NameDetailWindows(window_, context_.ReferenceDb(), context_.Data());
     records_->SetDetailsHandler([details](const NameDetails& name) { details->ShowDetails(name); });
-    new ui::ChartPage(window_);
+    auto* chart = new ui::ChartPage(window_);
+    connect(chart, &ui::ChartPage::ElementsWanted, generation_,
+            &ui::GenerationPanel::RequireElements);
     new ui::ExportButtons(window_, context_.Data());
     new ui::Pronunciation(window_, context_.Data());
     auto* reader = new ui::ArticleReader(window_, context_.ReferenceDb(), context_.Data());

@@ -371,6 +371,10 @@ QWidget* MainWindow::BuildChartPage() {
     auto* text = Named(new QPlainTextEdit(result), "编辑框_八字信息");
     text->setReadOnly(true);
     rv->addWidget(text);
+    auto* missing = Named(new QLabel(result), "标签_五行缺");
+    missing->setTextFormat(Qt::RichText);
+    missing->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    rv->addWidget(missing);
     // Two hidden holders of the chart's element strings, read by other pages.
     for (const char* name : {"八字五行标签", "缺五行标签"}) {
         auto* holder = Named(new QLabel(result), name);

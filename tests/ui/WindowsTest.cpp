@@ -3,6 +3,7 @@
 // pronunciation of English names.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -504,6 +505,76 @@ class WindowsTest : public QObject {
         QCOMPARE(p.window.findChild<QPlainTextEdit*>("编辑框_八字信息")->toPlainText(), before);
     }
 
+    void missingElementLinkAsksForNamesWithIt_data() {
+        // The boxes clicked first ({m0}, {m1}: the missing elements), and the link chosen: one of
+        // the missing elements, or -1 for the link that takes all of them.
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<int>("link");
+        QTest::newRow("after a position filter")
+            << QStringList{"选择框_所有字必带五行", "选择框_第二个字五行限定"} << 0;
+        QTest::newRow("element forbidden before")
+            << QStringList{"选择框_所有字不能带五行", "选择框_{m1}3"} << 1;
+        QTest::newRow("all of them, one unticked before") << QStringList{"选择框_{m0}2"} << -1;
+    }
+
+    void missingElementLinkAsksForNamesWithIt() {
+        QFETCH(QStringList, before);
+        QFETCH(int, link);
+        // A moment whose chart lacks two elements.
+        const QStringList date{"1990", "1", "3", "2"};
+        BirthChart chart;
+        struct : MessageSink {
+            void Show(const UserMessage&) override {}
+        } none;
+        QVERIFY(QueryBirthChart({ToGbk(date[0]), ToGbk(date[1]), ToGbk(date[2]), ToGbk(date[3])},
+                                chart, none));
+        const QString missing = FromGbk(chart.missing).remove("五行缺：");
+        QCOMPARE(missing.size(), 2);
+
+        Program p;
+        p.window.ToolbarCommand(2);
+        p.window.findChild<QRadioButton*>("单选框_自定义日期")->click();
+        const DateLists& own = p.window.ChartDates();
+        own.year->setCurrentText(date[0]);
+        own.month->setCurrentText(date[1]);
+        own.day->setCurrentText(date[2]);
+        own.hour->setCurrentText(date[3]);
+        p.window.findChild<QPushButton*>("按钮_八字查询")->click();
+        auto* links = p.window.findChild<QLabel*>("标签_五行缺");
+        QVERIFY(links && !links->isHidden());
+        QCOMPARE(links->text(), ChartPage::MissingLinks(missing));
+        for (QChar e : missing)
+            QVERIFY(links->text().contains(QString("<a href=\"%1\">%1</a>").arg(e)));
+        QVERIFY(links->text().contains("<a href=\"" + missing + "\">全选</a>"));
+
+        auto box = [&](const QString& name) { return p.window.findChild<QCheckBox*>(name); };
+        for (QString name : before) {
+            name.replace("{m0}", missing[0]).replace("{m1}", missing[1]);
+            box(name)->click();
+        }
+        const QString wanted = link < 0 ? missing : QString(missing[link]);
+        emit links->linkActivated(wanted);
+
+        QCOMPARE(p.window.Pages()->currentIndex(), 9);
+        QVERIFY(box("选择框_所有字必带五行")->isChecked());
+        QVERIFY(!box("选择框_第二个字五行限定")->isChecked());
+        QString required;
+        for (QString e : {"金", "木", "水", "火", "土"}) {
+            QCOMPARE(box("选择框_" + e + "2")->isChecked(), wanted.contains(e));
+            QVERIFY(box("选择框_" + e + "2")->isEnabled());
+            if (wanted.contains(e)) {
+                QVERIFY(!box("选择框_" + e + "3")->isChecked());
+                required += e;
+            }
+        }
+        // A run takes the ticks as shown.
+        QCOMPARE(FromGbk(BuildElementFilter(p.controller.Generation().FilterBoxes()).required),
+                 required);
+        QCOMPARE(FromGbk(BuildElementFilter(p.controller.Generation().FilterBoxes()).forbidden)
+                     .contains(wanted[0]),
+                 false);
+    }
+
     // ---- the article reader -----------------------------------------------------------------
 
     void readerShowsTwoCategoriesInTurn() {
@@ -669,9 +740,9 @@ class WindowsTest : public QObject {
         p.handler->SetDictionaryBase(dictionary.Base());
         if (dictionary.answer == TestDictionary::Answer::Silence) p.handler->SetTimeLimit(300);
         QStringList spoken;
-        p.handler->SetOfflineSpeaker([&spoken, voice](const QString& n) {
+        p.handler->SetOfflineSpeaker([&spoken](const QString& n) {
             spoken << n;
-            return voice;
+            return true;
         });
         QSignalSpy played(p.handler, &Pronunciation::RecordingPlayed);
         QSignalSpy offline(p.handler, &Pronunciation::SpokenOffline);
@@ -692,6 +763,7 @@ class WindowsTest : public QObject {
         if (heard == "offline") {
             QTRY_COMPARE_WITH_TIMEOUT(spoken, QStringList{name}, 10000);
             QCOMPARE(played.count(), 0);
+            QCOMPARE(p.window.statusBar()->currentMessage(), "正在用本机语音朗读 " + name + "…");
         } else {
             QVERIFY(played.wait(10000));
             QCOMPARE(played[0][0].toString(), dictionary.Base() + heard);
@@ -724,9 +796,9 @@ class WindowsTest : public QObject {
         Page<Pronunciation> p(Folder());
         p.handler->SetDictionaryBase(QString("http://127.0.0.1:%1").arg(port));
         QStringList spoken;
-        p.handler->SetOfflineSpeaker([&spoken](const QString& n) {
+        p.handler->SetOfflineSpeaker([&spoken, voice](const QString& n) {
             spoken << n;
-            return true;
+            return voice;
         });
         QSignalSpy played(p.handler, &Pronunciation::RecordingPlayed);
         p.handler->Pronounce("Jennifer");

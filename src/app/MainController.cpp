@@ -27,6 +27,7 @@ MainController::MainController(AppContext& context, ui::MainWindow& window)
     connect(&window_, &ui::MainWindow::QuitRequested, this, [this] { window_.close(); });
     // The window is built but not yet shown: skin it now so it never appears unskinned.
     ui::ApplySkin(ui::kStartupSkin);
+    window_.OpenAtFittingSize();
     new ui::Menus(window_);  // a child of the window, found by its object name "菜单栏"
     records_ = new ui::RecordsPanel(window_, context_.ReferenceDb(), context_.Data());
     // The secondary windows and the handlers of the chart page, the exports and the English list;

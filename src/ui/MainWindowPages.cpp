@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextBrowser>
@@ -255,8 +256,13 @@ QWidget* MainWindow::BuildPoetryPage() {
     auto* holder = Named(new QWidget, "诗词字符_网格");
     auto* boxes = new QGridLayout(holder);
     boxes->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    boxes->setHorizontalSpacing(12);
+    boxes->setHorizontalSpacing(6);
     scroll->setWidget(holder);
+    // A line of the grid (15 characters) fits without scrolling sideways.
+    QCheckBox probe("国");
+    scroll->setMinimumWidth(
+        15 * probe.sizeHint().width() + 14 * 6 + holder->layout()->contentsMargins().left() * 2 +
+        scroll->verticalScrollBar()->sizeHint().width() + 4 * scroll->frameWidth());
     cv->addWidget(scroll);
     pv->addWidget(chars, 1);
     AddButtonRow(pv,
@@ -369,7 +375,7 @@ QWidget* MainWindow::BuildChartPage() {
     QGroupBox* result = Group("分组框14", "", page);
     auto* rv = new QVBoxLayout(result);
     auto* text = Named(new QPlainTextEdit(result), "编辑框_八字信息");
-    text->setReadOnly(true);
+    text->setReadOnly(true);  // its minimum height fits the report (FitToContents)
     rv->addWidget(text);
     auto* missing = Named(new QLabel(result), "标签_五行缺");
     missing->setTextFormat(Qt::RichText);
@@ -443,7 +449,7 @@ QWidget* MainWindow::BuildSuperPage() {
     auto* middle = new QHBoxLayout;
     middle->addWidget(ListGroup("分组框17", "姓名列表",
                                 AddList("超级列表框_超吉起名", NameRowHeaders(), page), page),
-                      5);
+                      1);
     QGroupBox* principle = Group("分组框18", "超“吉”筛选原理", page);
     auto* pl = new QVBoxLayout(principle);
     auto* text = new QLabel(QString::fromUtf8(kSuperPrinciple), principle);
@@ -451,7 +457,9 @@ QWidget* MainWindow::BuildSuperPage() {
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     pl->addWidget(text);
-    middle->addWidget(principle, 3);
+    // Narrow beside the list, which keeps room for all its columns.
+    principle->setMaximumWidth(260);
+    middle->addWidget(principle, 0);
     v->addLayout(middle, 1);
 
     AddButtonRow(

@@ -93,6 +93,9 @@ class NamingTest : public QObject {
             t.start();
             while (controller.Generation().Worker().Running() && t.elapsed() < ms) QTest::qWait(20);
             QTest::qWait(50);  // let the last queued calls land
+            // A stopped worker has posted everything: deliver the rest (sort, renumber, finish)
+            // however long the window takes for the calls before them.
+            QCoreApplication::sendPostedEvents();
             return !controller.Generation().Worker().Running();
         }
     };

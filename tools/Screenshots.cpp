@@ -1,4 +1,5 @@
-// lumo_screenshots OUTDIR — fills the pages as a parent would and saves each as OUTDIR/<page>.png.
+// lumo_screenshots OUTDIR [SKIN] — fills the pages as a parent would and saves each as
+// OUTDIR/<page>.png, in the start-up skin or the skin at position SKIN (1..79).
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -19,6 +20,7 @@
 #include "ui/GenerationPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Skins.h"
 
 using namespace lumo;
 
@@ -52,6 +54,7 @@ int main(int argc, char** argv) {
     app::AppContext context(QCoreApplication::applicationDirPath());
     ui::MainWindow window;
     app::MainController controller(context, window);
+    if (argc > 2 && ui::ApplySkin(QString(argv[2]).toInt())) window.OpenAtFittingSize();
     window.show();
     controller.Start();
     context.WaitForLoader();

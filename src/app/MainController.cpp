@@ -27,13 +27,16 @@ MainController::MainController(AppContext& context, ui::MainWindow& window)
     connect(&window_, &ui::MainWindow::QuitRequested, this, [this] { window_.close(); });
     // The window is built but not yet shown: skin it now so it never appears unskinned.
     ui::ApplySkin(ui::kStartupSkin);
+    window_.OpenAtFittingSize();
     new ui::Menus(window_);  // a child of the window, found by its object name "菜单栏"
     records_ = new ui::RecordsPanel(window_, context_.ReferenceDb(), context_.Data());
     // The secondary windows and the handlers of the chart page, the exports and the English list;
     // children of the window, found with findChild.
     auto* details = new ui::NameDetailWindows(window_, context_.ReferenceDb(), context_.Data());
     records_->SetDetailsHandler([details](const NameDetails& name) { details->ShowDetails(name); });
-    new ui::ChartPage(window_);
+    auto* chart = new ui::ChartPage(window_);
+    connect(chart, &ui::ChartPage::ElementsWanted, generation_,
+            &ui::GenerationPanel::RequireElements);
     new ui::ExportButtons(window_, context_.Data());
     new ui::Pronunciation(window_, context_.Data());
     auto* reader = new ui::ArticleReader(window_, context_.ReferenceDb(), context_.Data());

@@ -83,6 +83,22 @@ bool SuperFilterBoxes::ClickElement(FilterMaster m, int element) {
     return true;
 }
 
+void SuperFilterBoxes::RequireOnly(const std::array<bool, 5>& wanted) {
+    for (FilterMaster m : {FilterMaster::SecondChar, FilterMaster::ThirdChar}) {
+        if (!Master(m).ticked) continue;
+        Master(m).ticked = false;
+        RunHandler(m);
+    }
+    Master(FilterMaster::Required) = {true, true};
+    RunHandler(FilterMaster::Required);
+    auto& required = elements[static_cast<std::size_t>(FilterMaster::Required)];
+    auto& forbidden = elements[static_cast<std::size_t>(FilterMaster::Forbidden)];
+    for (std::size_t e = 0; e < 5; ++e) {
+        required[e].ticked = wanted[e];
+        if (wanted[e]) forbidden[e].ticked = false;
+    }
+}
+
 ElementFilter BuildElementFilter(const SuperFilterBoxes& b) {
     static const std::string all = Gbk("金木水火土");
     ElementFilter f;

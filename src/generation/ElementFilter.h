@@ -34,6 +34,10 @@ struct SuperFilterBoxes {
     // The handler of a master box for its current tick; 按钮_起名 runs the one of 必带 alone.
     void RunHandler(FilterMaster master);
     bool ClickElement(FilterMaster master, int element);
+    // 必带 ticked with exactly the wanted elements (金 木 水 火 土), as the birth chart's missing
+    // elements ask: the position boxes, which exclude it, are unticked, and a wanted element is no
+    // longer forbidden.
+    void RequireOnly(const std::array<bool, 5>& wanted);
 
     Box& Master(FilterMaster m) { return masters[static_cast<std::size_t>(m)]; }
     const Box& Master(FilterMaster m) const { return masters[static_cast<std::size_t>(m)]; }

@@ -32,9 +32,20 @@ ChartPage::ChartPage(MainWindow& window)
       custom_(window.findChild<QRadioButton*>("单选框_自定义日期")),
       report_(window.findChild<QPlainTextEdit*>("编辑框_八字信息")),
       elementHolder_(window.findChild<QLabel*>("八字五行标签")),
-      missingHolder_(window.findChild<QLabel*>("缺五行标签")) {
+      missingHolder_(window.findChild<QLabel*>("缺五行标签")),
+      missingLinks_(window.findChild<QLabel*>("标签_五行缺")) {
     connect(window.findChild<QPushButton*>("按钮_八字查询"), &QPushButton::clicked, this,
             &ChartPage::Query);
+    connect(missingLinks_, &QLabel::linkActivated, this, &ChartPage::ElementsWanted);
+}
+
+QString ChartPage::MissingLinks(const QString& missing) {
+    if (missing.isEmpty()) return "五行不缺";
+    QStringList links;
+    for (QChar e : missing) links << QString("<a href=\"%1\">%1</a>").arg(e);
+    QString text = "五行缺：" + links.join("&nbsp;&nbsp;");
+    if (missing.size() > 1) text += QString("&nbsp;&nbsp;<a href=\"%1\">全选</a>").arg(missing);
+    return text + "&nbsp;&nbsp;&nbsp;（点击五行，在超吉模式中起带此五行的名字）";
 }
 
 BirthDateTexts ChartPage::TextsOf(const DateLists& d) {
@@ -54,6 +65,9 @@ void ChartPage::QueryFor(const BirthDateTexts& texts) {
     report_->setPlainText(FromGbk(chart_.report).remove('\r'));
     elementHolder_->setText(FromGbk(chart_.elementString));
     missingHolder_->setText(FromGbk(chart_.missing));
+    QString missing = FromGbk(chart_.missing);
+    missing.remove("五行缺：");
+    missingLinks_->setText(MissingLinks(missing == "五行不缺" ? QString() : missing));
 }
 
 }  // namespace lumo::ui

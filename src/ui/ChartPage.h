@@ -16,7 +16,8 @@ struct DateLists;
 // The birth-chart page (page 6): "查询" takes the naming date of the input panel or, with
 // "自定义日期:", the page's own lists, and writes the chart's report into `编辑框_八字信息`; the
 // hidden labels `八字五行标签` and `缺五行标签` hold the element string and the missing elements.
-// The page's own lists are refilled by the main window on every visit.
+// The page's own lists are refilled by the main window on every visit. Under the report,
+// `标签_五行缺` shows the missing elements as links: choosing one asks for names that carry it.
 class ChartPage : public QObject {
     Q_OBJECT
   public:
@@ -32,6 +33,14 @@ class ChartPage : public QObject {
     // The last chart shown (empty before the first query).
     const BirthChart& Chart() const { return chart_; }
 
+    // The text of 标签_五行缺 for a chart's missing elements (UTF-8, without "五行缺："): a link per
+    // element, and one for all of them when more than one is missing.
+    static QString MissingLinks(const QString& missing);
+
+  signals:
+    // A link of 标签_五行缺 was chosen: the elements (captions out of 金木水火土) names should carry.
+    void ElementsWanted(const QString& elements);
+
   private:
     static BirthDateTexts TextsOf(const DateLists& lists);
     void QueryFor(const BirthDateTexts& texts);
@@ -42,6 +51,7 @@ class ChartPage : public QObject {
     QPlainTextEdit* report_;
     QLabel* elementHolder_;
     QLabel* missingHolder_;
+    QLabel* missingLinks_;
 };
 
 }  // namespace lumo::ui

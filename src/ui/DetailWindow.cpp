@@ -5,13 +5,18 @@
 #include <QRegularExpression>
 
 #include <QAction>
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QResizeEvent>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -20,6 +25,8 @@
 #include <QVBoxLayout>
 
 #include "content/FileOutput.h"
+#include "ui/FileDialogs.h"
+#include "ui/MessageBoxes.h"
 #include "ui/Text.h"
 
 namespace lumo::ui {
@@ -33,6 +40,23 @@ constexpr int kStatusHeight = 20;
 
 // Small glyph badges in the manner of the main toolbar's images.
 QIcon ToolIcon(const QColor& colour, const QString& glyph) { return Badge(colour, glyph, 24); }
+
+// The page as a PDF file, A4, its pixel sizes kept as on the screen.
+std::string PdfOf(QTextBrowser* page, const QString& title) {
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(page->logicalDpiX());
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+        pdf.setTitle(title);
+        pdf.setCreator("Lumo取名软件");
+        page->document()->print(&pdf);
+    }
+    return bytes.toStdString();
+}
 
 }  // namespace
 
@@ -53,16 +77,17 @@ void LoadGbkPage(QTextBrowser* view, const std::filesystem::path& file) {
     view->document()->setBaseUrl(QUrl::fromLocalFile(folder + "/"));
 }
 
-void PagePrinting::Print(QTextBrowser* page, QWidget* owner) {
+void PagePrinting::Print(QTextBrowser* page, QWidget* owner, const QString& documentName) {
     if (!page) return;
     if (recordingPrints) {
-        Recorded().append(page->documentTitle());
+        Recorded().append(documentName);
         return;
     }
     // The pages size their text in pixels; at the screen's resolution a pixel keeps its size on
     // paper, where a high-resolution printer would shrink the text to specks. Text stays vector.
     QPrinter printer(QPrinter::ScreenResolution);
-    printer.setDocName(page->documentTitle());
+    // The dialog proposes the document name as the name of a PDF file.
+    printer.setDocName(documentName);
     QPrintDialog dialog(&printer, owner);
     dialog.setWindowTitle("打印");
     if (dialog.exec() == QDialog::Accepted) page->document()->print(&printer);
@@ -109,7 +134,7 @@ PageWindow::PageWindow(QWidget* owner, const QString& formName, const QString& c
         a->setEnabled(i >= 4);
     }
     connect(toolbar_->actions().at(8), &QAction::triggered, this,
-            [this] { PagePrinting::Print(ShownPage(), this); });
+            [this] { PagePrinting::Print(ShownPage(), this, DocumentName()); });
     connect(toolbar_->actions().at(10), &QAction::triggered, this, &QWidget::close);
 
     rule_ = new QFrame(this);
@@ -121,6 +146,13 @@ PageWindow::PageWindow(QWidget* owner, const QString& formName, const QString& c
     status_->setObjectName("状态条1");
     status_->setSizeGripEnabled(true);
 }
+
+QString PageWindow::DocumentName() const {
+    QTextBrowser* page = ShownPage();
+    return page ? page->documentTitle() : QString();
+}
+
+QAction* PageWindow::ToolAction(int item) const { return toolbar_->actions().value(item); }
 
 void PageWindow::SetCaption(const QString& caption) {
     QString line = caption;
@@ -168,8 +200,15 @@ DetailWindow::DetailWindow(QWidget* owner, DataFolder folder)
         tabs_->setTabVisible(k, k == 0);
     }
     connect(tabs_, &QTabWidget::currentChanged, this, &DetailWindow::TabChosen);
+    connect(ToolAction(0), &QAction::triggered, this, [this] { tabs_->setCurrentIndex(0); });
+    connect(ToolAction(2), &QAction::triggered, this, [this] { Step(-1); });
+    connect(ToolAction(4), &QAction::triggered, this, [this] { Step(1); });
+    connect(ToolAction(6), &QAction::triggered, this, &DetailWindow::ExportReport);
+    ToolAction(0)->setToolTip("回到姓名详细解释");
+    ToolAction(6)->setToolTip("把姓名详细解释保存为网页或 PDF 文件");
     LoadGbkPage(browsers_[0], PageFile(0));
     resize(876, 534);
+    UpdateToolbar();
 }
 
 std::filesystem::path DetailWindow::PageFile(int tab) const {
@@ -179,7 +218,13 @@ std::filesystem::path DetailWindow::PageFile(int tab) const {
 
 void DetailWindow::ShowName(const NameDetails& details) {
     SetCaption(FromGbk(details.caption));
+    name_ = windowTitle();
+    if (name_.endsWith("姓名详细解释")) name_.chop(QString("姓名详细解释").size());
+    name_ = name_.trimmed();
     tabs_->setCurrentIndex(0);
+    // A new name starts a new history: the tabs of the last one may be gone.
+    visited_ = {0};
+    visit_ = 0;
     for (int k = 1; k <= 5; ++k) {
         const std::string& title = details.tabs[static_cast<std::size_t>(k - 1)];
         tabs_->setTabText(k, title.empty() ? QString::number(k) : FromGbk(title));
@@ -188,6 +233,7 @@ void DetailWindow::ShowName(const NameDetails& details) {
     // Choosing tab 0 does not read its page; the report of the new name is read here.
     LoadGbkPage(browsers_[0], PageFile(0));
     ShowWarnings(details.evaluation.warnings);
+    UpdateToolbar();
 }
 
 void DetailWindow::ShowWarnings(const std::vector<std::string>& warnings) {
@@ -205,6 +251,66 @@ void DetailWindow::ShowWarnings(const std::vector<std::string>& warnings) {
 
 void DetailWindow::TabChosen(int tab) {
     if (tab >= 1 && tab <= 5) LoadGbkPage(browsers_[static_cast<std::size_t>(tab)], PageFile(tab));
+    if (!stepping_ && tab >= 0 && tab != visited_[visit_]) {
+        // A tab chosen after stepping back drops the steps ahead, as a browser does.
+        visited_.resize(visit_ + 1);
+        visited_.push_back(tab);
+        visit_ = visited_.size() - 1;
+    }
+    UpdateToolbar();
+}
+
+void DetailWindow::Step(int by) {
+    const long long to = static_cast<long long>(visit_) + by;
+    if (to < 0 || to >= static_cast<long long>(visited_.size())) return;
+    visit_ = static_cast<std::size_t>(to);
+    stepping_ = true;
+    tabs_->setCurrentIndex(visited_[visit_]);
+    stepping_ = false;
+    UpdateToolbar();
+}
+
+void DetailWindow::UpdateToolbar() {
+    ToolAction(0)->setEnabled(tabs_->currentIndex() != 0);
+    ToolAction(2)->setEnabled(visit_ > 0);
+    ToolAction(4)->setEnabled(visit_ + 1 < visited_.size());
+    ToolAction(6)->setEnabled(!name_.isEmpty());
+}
+
+QString DetailWindow::DocumentName() const {
+    const QString title = ShownPage() ? ShownPage()->documentTitle() : QString();
+    if (name_.isEmpty()) return title;
+    return FileNameOf(name_ + "_" + title);
+}
+
+bool DetailWindow::ExportReport() {
+    const QString html = "网页文件 (*.html *.htm)", pdf = "PDF 文件 (*.pdf)";
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+    const QString proposed = QDir(folder).filePath(FileNameOf(name_ + "_名字评分") + ".html");
+    QString filter;
+    QString path =
+        SaveDialogs::Choose(this, "导出姓名详细解释", proposed, html + ";;" + pdf, &filter);
+    if (path.isEmpty()) return false;
+    if (QFileInfo(path).suffix().isEmpty()) path += filter == pdf ? ".pdf" : ".html";
+    const bool asPdf = QFileInfo(path).suffix().compare("pdf", Qt::CaseInsensitive) == 0;
+
+    std::string bytes;
+    bool ready = true;
+    if (asPdf) {
+        bytes = PdfOf(browsers_[0], name_ + "名字评分");
+    } else {
+        // The page as the core wrote it (GBK, charset gb2312), which any browser shows as here.
+        ready = ReadWholeFile(PageFile(0), bytes);
+    }
+    if (!ready || bytes.empty() ||
+        !WriteFileAtomically(std::filesystem::path(path.toStdU16String()), bytes)) {
+        StatusBar()->showMessage(QString("导出失败：%1").arg(path), 10000);
+        MessageBoxes::Show(this, WriteFailedText(path), "导出失败", MessageIcon::Warning);
+        return false;
+    }
+    StatusBar()->showMessage(QString("已导出到 %1").arg(path), 30000);
+    return true;
 }
 
 QTextBrowser* DetailWindow::ShownPage() const {

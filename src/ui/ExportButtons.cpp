@@ -3,10 +3,12 @@
 #include <QDesktopServices>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QUrl>
 
 #include "content/NameListExport.h"
 #include "ui/MainWindow.h"
+#include "ui/MessageBoxes.h"
 #include "ui/Text.h"
 #include "ui/TextTableModel.h"
 
@@ -52,9 +54,7 @@ void ExportButtons::ExportList(const QString& listName, const char* fileName) {
     TextTableModel* model = window_.ListModel(listName);
     if (!model) return;
     std::filesystem::path file = folder_.File(fileName);
-    // A file that cannot be written is not reported: the opened file then shows what is there.
-    ExportNameList(NameRowsOf(model->Rows()), file);
-    OpenFile(QString::fromStdString(file.string()));
+    Exported(ExportNameList(NameRowsOf(model->Rows()), file), file);
 }
 
 void ExportButtons::ExportClassic() {
@@ -63,8 +63,19 @@ void ExportButtons::ExportClassic() {
     // The box keeps its lines apart by LF; the file has the CR LF line ends of the other lists.
     QString text = box->toPlainText().remove('\r').replace('\n', "\r\n");
     std::filesystem::path file = folder_.File("ClassNameList.txt");
-    ExportClassicNames(ToGbk(text), file);
-    OpenFile(QString::fromStdString(file.string()));
+    Exported(ExportClassicNames(ToGbk(text), file), file);
+}
+
+void ExportButtons::Exported(bool written, const std::filesystem::path& file) {
+    const QString path = QString::fromStdString(file.string());
+    if (!written) {
+        // The old file, if any, is untouched; opening it would pass it off as the new list.
+        window_.statusBar()->showMessage(QString("导出失败：%1").arg(path), 10000);
+        MessageBoxes::Show(&window_, WriteFailedText(path), "导出失败", MessageIcon::Warning);
+        return;
+    }
+    window_.statusBar()->showMessage(QString("已导出到 %1").arg(path), 30000);
+    OpenFile(path);
 }
 
 void ExportButtons::OpenFile(const QString& path) {

@@ -349,6 +349,17 @@ void GenerationPanel::StartNaming() {
     }
 }
 
+void GenerationPanel::RequireElements(const QString& elements) {
+    std::array<bool, 5> wanted{};
+    for (std::size_t e = 0; e < 5; ++e)
+        wanted[e] = elements.contains(QString::fromUtf8(kElementNames[e]));
+    boxes_.RequireOnly(wanted);
+    MirrorFilterBoxes();
+    window_.ShowPage(9);
+    window_.statusBar()->showMessage(
+        QString("已选“所有字必须带五行”：%1，点击“生成”起带这些五行的名字").arg(elements), 30000);
+}
+
 void GenerationPanel::ClickMaster(FilterMaster master) {
     boxes_.ClickMaster(master);
     MirrorFilterBoxes();

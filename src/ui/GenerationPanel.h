@@ -53,6 +53,9 @@ public:
     // Also forgets the other inputs of the last run, so that the next 开始起名 compares afresh.
     void SetLastRunSurname(const QString& s);
     const SuperFilterBoxes& FilterBoxes() const { return boxes_; }
+    // A missing element of the birth chart chosen: shows the super-auspicious page with 必带 and
+    // just these elements (captions out of 金木水火土) ticked.
+    void RequireElements(const QString& elements);
 
     // The inputs a run of `mode` would take now.
     GenerationInputs ReadInputs(NamingMode mode) const;

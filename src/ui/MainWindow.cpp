@@ -2,17 +2,27 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/Icons.h"
 #include "ui/TextTableModel.h"
@@ -26,7 +36,51 @@ void FillCombo(QComboBox* box, int from, int to, int selected) {
     box->setCurrentIndex(selected);
 }
 
+// The widest texts a list usually holds, so that its columns have room for them before the
+// first row arrives: compound family names, two-digit strokes, five grid numbers.
+QStringList SampleRow(const QStringList& headers) {
+    if (headers == NameRowHeaders())
+        return {"10000",    "欧阳子涵",       "18+18",  "18+18",
+                "金木水火", "18,18,18,18,18", "金木水", "100"};
+    if (headers.value(1) == "诗人") return {"3600", "欧阳修"};
+    if (headers.value(1) == "诗词标题") return {"1000", "相和歌辞 王昭君二首"};
+    if (headers.value(1) == "英文名") return {"10000", "Maximilian", "马克西米利安", "相关含义"};
+    return {"10000"};
+}
+
 }  // namespace
+
+void FitColumns(QTableView* view) {
+    QHeaderView* header = view->horizontalHeader();
+    const QStringList sample = view->property("sampleRow").toStringList();
+    const QFontMetrics cell = view->fontMetrics();
+    // Cell padding of the item delegate and the style's focus frame.
+    const int padding =
+        2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1) + 8;
+    int total = 0;
+    for (int c = 0; c < header->count(); ++c) {
+        int width =
+            std::max(header->sectionSizeHint(c), cell.horizontalAdvance(sample.value(c)) + padding);
+        const bool last = c + 1 == header->count();
+        if (last) {
+            // The stretching last column never gets narrower than its size when it began to
+            // stretch, so that size is set to what it needs.
+            header->setStretchLastSection(false);
+            view->setColumnWidth(c, width);
+            header->setStretchLastSection(true);
+        } else {
+            width = std::max(width, static_cast<QAbstractItemView*>(view)->sizeHintForColumn(c));
+            view->setColumnWidth(c, width);
+        }
+        total += width;
+    }
+    // The view is never narrower than all columns together.
+    const int scrollBar =
+        std::max(view->verticalScrollBar()->sizeHint().width(),
+                 view->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view));
+    view->setMinimumWidth(total + scrollBar + 2 * view->frameWidth());
+    view->horizontalScrollBar()->setValue(0);
+}
 
 QStringList NameRowHeaders() {
     return {"编号", "姓名", "简体笔划", "繁体笔划", "五行", "五格", "三才", "评分"};
@@ -99,15 +153,56 @@ QTableView* MainWindow::AddList(const QString& name, const QStringList& headers,
     view->horizontalHeader()->setStretchLastSection(true);
     view->horizontalHeader()->setHighlightSections(false);
     view->setWordWrap(false);
-    // Widths of the name lists' columns; other lists get a narrow number column.
-    static const int nameRowWidths[] = {60, 70, 80, 80, 70, 120, 50, 70};
-    if (headers == NameRowHeaders()) {
-        for (int c = 0; c < 8; ++c) view->setColumnWidth(c, nameRowWidths[c]);
-    } else {
-        view->setColumnWidth(0, 48);
-        for (int c = 1; c + 1 < headers.size(); ++c) view->setColumnWidth(c, 110);
-    }
+    view->setTextElideMode(Qt::ElideNone);
+    view->setProperty("sampleRow", SampleRow(headers));
+    // Columns follow their content: a new list, the first rows of a run (sorting a list keeps its
+    // texts). A sample of the rows is measured, so a list of 100,000 names fits as fast as a short
+    // one.
+    view->horizontalHeader()->setResizeContentsPrecision(200);
+    connect(model, &QAbstractItemModel::modelReset, view, [view] { FitColumns(view); });
+    connect(model, &QAbstractItemModel::rowsInserted, view, [view](const QModelIndex&, int first) {
+        if (first == 0) FitColumns(view);
+    });
+    FitColumns(view);
     return view;
+}
+
+void MainWindow::FitToContents() {
+    for (QTableView* view : findChildren<QTableView*>())
+        if (view->property("sampleRow").isValid()) FitColumns(view);
+    // The whole birth-chart report, the zodiac advice at its end included, shows without
+    // scrolling: its lines (every other one empty) in the skin's font.
+    if (auto* report = findChild<QPlainTextEdit*>("编辑框_八字信息")) {
+        constexpr int kReportLines = 17;
+        report->ensurePolished();
+        // A line of Chinese text: its characters come from a fallback font taller than the
+        // box's own font may be.
+        QTextLayout probe("公历日期：农历", report->font());
+        probe.beginLayout();
+        QTextLine line = probe.createLine();
+        line.setLineWidth(1000);
+        const qreal lineHeight = line.height();
+        probe.endLayout();
+        report->setMinimumHeight(
+            static_cast<int>(std::ceil(lineHeight * kReportLines)) +
+            2 * (report->frameWidth() + static_cast<int>(report->document()->documentMargin())) +
+            8);
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A new skin may change fonts and paddings; the lists are restyled after this event.
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange)
+        QTimer::singleShot(0, this, &MainWindow::FitToContents);
+}
+
+void MainWindow::OpenAtFittingSize() {
+    // The skin's fonts and paddings decide the widths: fit after it is applied.
+    FitToContents();
+    QSize size = QSize(729, 513).expandedTo(minimumSizeHint());
+    if (QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() - QSize(60, 80));
+    resize(size);
 }
 
 QTableView* MainWindow::List(const QString& name) const { return findChild<QTableView*>(name); }
@@ -171,7 +266,8 @@ void MainWindow::ToolbarCommand(int index) {
         case 2: {
             BirthMoment m = ReadBirthMoment(inputDates_);
             if (auto* label = findChild<QLabel*>("透明标签_起名日期"))
-                label->setText(QString("%1年%2月%3日%4时").arg(m.year).arg(m.month).arg(m.day).arg(m.hour));
+                label->setText(
+                    QString("%1年%2月%3日%4时").arg(m.year).arg(m.month).arg(m.day).arg(m.hour));
             FillDateLists(chartDates_);
             emit ChartPageOpened();
             ShowPage(6);

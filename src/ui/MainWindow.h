@@ -62,6 +62,13 @@ public:
     QLabel* StatusImage() const { return statusImage_; }
     QLabel* StatusText() const { return statusText_; }
 
+    // Opens large enough for every page, the columns of every list included, within the screen;
+    // at least the designed 729 × 513. Called once the skin is applied.
+    void OpenAtFittingSize();
+    // Sizes every list's columns to their content and the birth-chart report to its lines, again
+    // after a change of skin.
+    void FitToContents();
+
     // Lists by their form names (超级列表框_…) and their models.
     QTableView* List(const QString& name) const;
     TextTableModel* ListModel(const QString& name) const;
@@ -71,6 +78,9 @@ signals:
     void QuitRequested();
     void ChartPageOpened();
     void ScoringPageOpened();
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* BuildModePage();
@@ -97,6 +107,10 @@ private:
     QLabel* statusImage_ = nullptr;
     QLabel* statusText_ = nullptr;
 };
+
+// Sizes a list's columns to their header, the widest texts the list usually holds and the rows it
+// shows; the last column stretches. The list is scrolled back to its left edge.
+void FitColumns(QTableView* view);
 
 // Headers of every scored name list.
 QStringList NameRowHeaders();

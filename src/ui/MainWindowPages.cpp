@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextBrowser>
@@ -255,8 +256,13 @@ QWidget* MainWindow::BuildPoetryPage() {
     auto* holder = Named(new QWidget, "诗词字符_网格");
     auto* boxes = new QGridLayout(holder);
     boxes->setAlignment(Qt::AlignTop | Qt::AlignLeft);
-    boxes->setHorizontalSpacing(12);
+    boxes->setHorizontalSpacing(6);
     scroll->setWidget(holder);
+    // A line of the grid (15 characters) fits without scrolling sideways.
+    QCheckBox probe("国");
+    scroll->setMinimumWidth(
+        15 * probe.sizeHint().width() + 14 * 6 + holder->layout()->contentsMargins().left() * 2 +
+        scroll->verticalScrollBar()->sizeHint().width() + 4 * scroll->frameWidth());
     cv->addWidget(scroll);
     pv->addWidget(chars, 1);
     AddButtonRow(pv,
@@ -280,10 +286,12 @@ QWidget* MainWindow::BuildCombinationPage() {
     auto* v = new QVBoxLayout(page);
     QGroupBox* input = Group("分组框6", "请在此处输入要组合的字", page);
     auto* row = new QHBoxLayout(input);
-    // The designed text; the settings file replaces it with the last one used.
-    row->addWidget(
-        Named(new QLineEdit("圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇", input), "编辑框_组合的字"),
-        1);
+    // The designed text; the settings file replaces it with the last one used, which is empty on
+    // the first start: the placeholder then shows what to type.
+    auto* chars =
+        Named(new QLineEdit("圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇", input), "编辑框_组合的字");
+    chars->setPlaceholderText("输入喜欢的字，如：圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇");
+    row->addWidget(chars, 1);
     row->addWidget(Button("按钮_组合起名", "生成", input));
     v->addWidget(input);
     v->addWidget(ListGroup("分组框2", "姓名列表",
@@ -367,8 +375,12 @@ QWidget* MainWindow::BuildChartPage() {
     QGroupBox* result = Group("分组框14", "", page);
     auto* rv = new QVBoxLayout(result);
     auto* text = Named(new QPlainTextEdit(result), "编辑框_八字信息");
-    text->setReadOnly(true);
+    text->setReadOnly(true);  // its minimum height fits the report (FitToContents)
     rv->addWidget(text);
+    auto* missing = Named(new QLabel(result), "标签_五行缺");
+    missing->setTextFormat(Qt::RichText);
+    missing->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    rv->addWidget(missing);
     // Two hidden holders of the chart's element strings, read by other pages.
     for (const char* name : {"八字五行标签", "缺五行标签"}) {
         auto* holder = Named(new QLabel(result), name);
@@ -437,7 +449,7 @@ QWidget* MainWindow::BuildSuperPage() {
     auto* middle = new QHBoxLayout;
     middle->addWidget(ListGroup("分组框17", "姓名列表",
                                 AddList("超级列表框_超吉起名", NameRowHeaders(), page), page),
-                      5);
+                      1);
     QGroupBox* principle = Group("分组框18", "超“吉”筛选原理", page);
     auto* pl = new QVBoxLayout(principle);
     auto* text = new QLabel(QString::fromUtf8(kSuperPrinciple), principle);
@@ -445,7 +457,9 @@ QWidget* MainWindow::BuildSuperPage() {
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     pl->addWidget(text);
-    middle->addWidget(principle, 3);
+    // Narrow beside the list, which keeps room for all its columns.
+    principle->setMaximumWidth(260);
+    middle->addWidget(principle, 0);
     v->addLayout(middle, 1);
 
     AddButtonRow(

@@ -41,4 +41,9 @@ QStringList& MessageBoxes::Recorded() {
     return list;
 }
 
+QString WriteFailedText(const QString& path) {
+    return QString("无法写入文件：\n%1\n\n请检查磁盘空间，以及该文件是否被其他程序占用或设为只读。")
+        .arg(path);
+}
+
 }  // namespace lumo::ui

@@ -22,4 +22,7 @@ public:
     static QStringList& Recorded();
 };
 
+// The message of a file that could not be written, with its path.
+QString WriteFailedText(const QString& path);
+
 }  // namespace lumo::ui

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QItemSelectionModel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextBrowser>
@@ -30,6 +31,8 @@ std::vector<QStringList> NumberedRows(const std::vector<std::string>& texts) {
 
 void SelectFirstRow(QTableView* view) {
     if (view->model()->rowCount() > 0) view->setCurrentIndex(view->model()->index(0, 1));
+    // Choosing the title cell scrolls it into view; the numbers beside it stay in view too.
+    view->horizontalScrollBar()->setValue(0);
 }
 
 }  // namespace

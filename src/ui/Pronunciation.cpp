@@ -6,6 +6,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 
@@ -49,6 +50,7 @@ void Pronunciation::PlayPronunciation() {
 }
 
 void Pronunciation::Pronounce(const QString& englishName) {
+    ShowStatus(QString("正在朗读 %1…").arg(englishName));
     // QUrl escapes what HTTP cannot carry (a space becomes %20); the name is otherwise unchanged.
     QUrl page(SearchAddress(englishName), QUrl::TolerantMode);
     Fetch(page, [this, englishName, page](bool ok, const QByteArray& body) {
@@ -99,7 +101,10 @@ void Pronunciation::PlayRecording(const QString& name, const QUrl& address,
         connect(player_, &QMediaPlayer::mediaStatusChanged, this,
                 [this](QMediaPlayer::MediaStatus s) {
                     if (s == QMediaPlayer::InvalidMedia) PlayerFailed();
-                    if (s == QMediaPlayer::EndOfMedia) playing_.clear();
+                    if (s == QMediaPlayer::EndOfMedia) {
+                        playing_.clear();
+                        window_.statusBar()->clearMessage();
+                    }
                 });
     }
     // The player lets go of the previous recording before its file is replaced.
@@ -123,8 +128,17 @@ void Pronunciation::PlayerFailed() {
 }
 
 void Pronunciation::SpeakOffline(const QString& name) {
-    if (speaker_) speaker_(name);
+    if (speaker_ && speaker_(name))
+        ShowStatus(QString("正在用本机语音朗读 %1…").arg(name), 5000);
+    else
+        ShowStatus(QString("无法朗读：没有取到 %1 的在线读音，本机也没有可用的语音程序 espeak-ng")
+                       .arg(name),
+                   15000);
     emit SpokenOffline(name);
+}
+
+void Pronunciation::ShowStatus(const QString& text, int milliseconds) {
+    window_.statusBar()->showMessage(text, milliseconds);
 }
 
 QStringList Pronunciation::EspeakArguments(const QString& name) {
@@ -132,8 +146,8 @@ QStringList Pronunciation::EspeakArguments(const QString& name) {
     return {"-v", "en", "--", name};
 }
 
-void Pronunciation::SpeakWithEspeak(const QString& name) {
-    QProcess::startDetached("espeak-ng", EspeakArguments(name));
+bool Pronunciation::SpeakWithEspeak(const QString& name) {
+    return QProcess::startDetached("espeak-ng", EspeakArguments(name));
 }
 
 }  // namespace lumo::ui

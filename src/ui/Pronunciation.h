@@ -24,11 +24,13 @@ class MainWindow;
 // up after 90 seconds; the requests run beside the event loop, so the window stays responsive and
 // a second double-click may start before the first has ended. When no recording can be had — no
 // answer, an error, a page without the marker, a recording the player cannot play — the name is
-// spoken offline (espeak-ng), so the user always hears it.
+// spoken offline (espeak-ng), so the user always hears it. The status bar says what happens:
+// "正在朗读 NAME…" while the name is fetched and played, "无法朗读：…" when nothing can speak it.
 class Pronunciation : public QObject {
     Q_OBJECT
   public:
-    using Speaker = std::function<void(const QString& name)>;
+    // Answers false when the name could not be spoken (no voice program).
+    using Speaker = std::function<bool(const QString& name)>;
 
     Pronunciation(MainWindow& window, DataFolder folder);
     ~Pronunciation() override;
@@ -45,7 +47,7 @@ class Pronunciation : public QObject {
     void SetTimeLimit(int milliseconds) { timeLimit_ = milliseconds; }
     // Who speaks a name when no recording can be played (espeak-ng by default).
     void SetOfflineSpeaker(Speaker speaker) { speaker_ = std::move(speaker); }
-    static void SpeakWithEspeak(const QString& name);
+    static bool SpeakWithEspeak(const QString& name);
     // The arguments of espeak-ng that speak the name with an English voice.
     static QStringList EspeakArguments(const QString& name);
 
@@ -67,6 +69,7 @@ class Pronunciation : public QObject {
     void PlayRecording(const QString& name, const QUrl& address, const QByteArray& bytes);
     void SpeakOffline(const QString& name);
     void PlayerFailed();
+    void ShowStatus(const QString& text, int milliseconds = 0);
 
     MainWindow& window_;
     DataFolder folder_;

@@ -3,6 +3,7 @@
 // pronunciation of English names.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTcpServer>
@@ -24,6 +26,7 @@
 #include <QtEndian>
 #include <QtTest>
 #include <cmath>
+#include <map>
 #include <memory>
 
 #include "app/AppContext.h"
@@ -31,6 +34,9 @@
 #include "birthchart/BirthChart.h"
 #include "content/Articles.h"
 #include "content/FileOutput.h"
+#include "content/SettingsFile.h"
+#include "generation/ElementFilter.h"
+#include "numerology/Characters.h"
 #include "reports/CharacterPages.h"
 #include "reports/NameDetails.h"
 #include "ui/ArticleReader.h"
@@ -38,6 +44,8 @@
 #include "ui/DetailWindow.h"
 #include "ui/DictionaryDialog.h"
 #include "ui/ExportButtons.h"
+#include "ui/FileDialogs.h"
+#include "ui/GenerationPanel.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Pronunciation.h"
@@ -237,7 +245,8 @@ class WindowsTest : public QObject {
             QCOMPARE(w->Browser(k)->toPlainText(), ShownText(FileBytes(Folder().File(file))));
             QVERIFY(!w->Browser(k)->toPlainText().contains("结果来源于"));  // the hidden marker stays hidden
             w->Toolbar()->actions().at(8)->trigger();  // 打印 prints the page of the chosen tab
-            QCOMPARE(PagePrinting::Recorded().last(), expected);
+            // ... named after the name, which the print dialog proposes for a PDF file.
+            QCOMPARE(PagePrinting::Recorded().last(), family + given + "_" + expected);
         }
     }
 
@@ -275,6 +284,117 @@ class WindowsTest : public QObject {
         second->Toolbar()->actions().at(10)->trigger();  // 退出
         QTRY_VERIFY(opener->Window() == nullptr);
         QVERIFY(opener->OpenNameDetail("李", "明") != nullptr);
+    }
+
+    void detailToolbarMovesThroughTheVisitedTabs() {
+        MainWindow owner;
+        auto* opener = new NameDetailWindows(owner, Db(), Folder());
+        DetailWindow* w = opener->OpenNameDetail("欧阳", "修明家");
+        QAction* home = w->ToolAction(0);
+        QAction* back = w->ToolAction(2);
+        QAction* forward = w->ToolAction(4);
+        QCOMPARE(home->text(), QString("首页"));
+        QCOMPARE(back->text(), QString("后退"));
+        QCOMPARE(forward->text(), QString("前进"));
+        QCOMPARE(w->ToolAction(6)->text(), QString("导出"));
+        QVERIFY(w->ToolAction(6)->isEnabled());
+        // The state of 首页, 后退, 前进 as "1" (enabled) or "0", with the current tab.
+        auto state = [&] {
+            return QString("%1 %2%3%4")
+                .arg(w->Tabs()->currentIndex())
+                .arg(int(home->isEnabled()))
+                .arg(int(back->isEnabled()))
+                .arg(int(forward->isEnabled()));
+        };
+        QCOMPARE(state(), QString("0 000"));
+        const struct {
+            const char* step;  // a tab number to choose, or one of the toolbar's items
+            const char* after;
+        } steps[] = {
+            {"2", "2 110"},    {"4", "4 110"},    {"后退", "2 111"}, {"后退", "0 001"},
+            {"后退", "0 001"}, {"前进", "2 111"}, {"前进", "4 110"}, {"前进", "4 110"},
+            {"后退", "2 111"}, {"5", "5 110"},    {"前进", "5 110"},  // 5 dropped the steps ahead
+            {"后退", "2 111"}, {"首页", "0 010"}, {"后退", "2 111"}, {"后退", "0 001"},
+        };
+        const std::map<QString, QAction*> items{{"后退", back}, {"前进", forward}, {"首页", home}};
+        for (const auto& s : steps) {
+            const QString step = QString::fromUtf8(s.step);
+            if (items.count(step))
+                items.at(step)->trigger();
+            else
+                w->Tabs()->setCurrentIndex(step.toInt());
+            QCOMPARE(state() + " after " + step, QString::fromUtf8(s.after) + " after " + step);
+        }
+        // A page reached by 前进 is the tab's page, printed under its own title.
+        forward->trigger();
+        QCOMPARE(w->ShownPage(), w->Browser(2));
+        QCOMPARE(w->Browser(2)->documentTitle(), QString("阳"));
+        w->ToolAction(8)->trigger();
+        QCOMPARE(PagePrinting::Recorded(), QStringList{"欧阳修明家_阳"});
+
+        // A new name starts afresh on its report.
+        opener->OpenNameDetail("李", "明");
+        QCOMPARE(state(), QString("0 000"));
+    }
+
+    void detailExportSavesTheReport_data() {
+        QTest::addColumn<QString>("answer");  // the file chosen in the dialog; empty: cancelled
+        QTest::addColumn<QString>("kind");    // "html", "pdf", "none" or "failed"
+        const char* rows[][3] = {{"web page", "报告.html", "html"},
+                                 {"no suffix: the first file type", "报告", "html"},
+                                 {"pdf", "报告.PDF", "pdf"},
+                                 {"cancelled", "", "none"},
+                                 {"a folder in the way", "folder.html", "failed"}};
+        for (const auto& r : rows) QTest::newRow(r[0]) << QString(r[1]) << QString(r[2]);
+    }
+
+    void detailExportSavesTheReport() {
+        QFETCH(QString, answer);
+        QFETCH(QString, kind);
+        QTemporaryDir target;
+        if (kind == "failed") QVERIFY(QDir(target.path()).mkdir(answer));
+        const QString chosen = answer.isEmpty() ? QString() : target.filePath(answer);
+        SaveDialogs::SetAnswer(chosen);
+        SaveDialogs::Proposed().clear();
+        MainWindow owner;
+        auto* opener = new NameDetailWindows(owner, Db(), Folder());
+        NameDetails kept =
+            ShowNameDetails(Db(), ToGbk("李"), ToGbk("明华"), ToGbk("李\r\n明华"), Folder());
+        DetailWindow* w = opener->ShowDetails(kept);
+        w->Tabs()->setCurrentIndex(2);  // the report is saved from any tab
+        const bool written = w->ExportReport();
+        SaveDialogs::SetAnswer(std::nullopt);
+
+        QCOMPARE(SaveDialogs::Proposed().size(), 1);
+        QCOMPARE(QFileInfo(SaveDialogs::Proposed()[0]).fileName(), QString("李明华_名字评分.html"));
+        const QString file =
+            kind == "html" && QFileInfo(chosen).suffix().isEmpty() ? chosen + ".html" : chosen;
+        QCOMPARE(written, kind == "html" || kind == "pdf");
+        if (kind == "html") {
+            QCOMPARE(FileBytes(file.toStdString()), FileBytes(Folder().File("temp.html")));
+            // The page says its own encoding, so a browser shows it as the window does.
+            QVERIFY(FileBytes(file.toStdString()).find("charset=gb2312") != std::string::npos);
+        } else if (kind == "pdf") {
+            std::string pdf = FileBytes(file.toStdString());
+            QVERIFY(pdf.rfind("%PDF-", 0) == 0);
+            QVERIFY(pdf.size() > 2000);
+        }
+        if (written) {
+            QCOMPARE(w->StatusBar()->currentMessage(), "已导出到 " + file);
+            QVERIFY(MessageBoxes::Recorded().isEmpty());
+        } else if (kind == "failed") {
+            QCOMPARE(MessageBoxes::Recorded(), QStringList{"导出失败|" + WriteFailedText(file)});
+            QCOMPARE(w->StatusBar()->currentMessage(), "导出失败：" + file);
+        } else {
+            QVERIFY(MessageBoxes::Recorded().isEmpty());
+            QCOMPARE(QDir(target.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                     QStringList());
+        }
+        // 导出 on the toolbar is the same command.
+        SaveDialogs::SetAnswer(QString());
+        w->ToolAction(6)->trigger();
+        SaveDialogs::SetAnswer(std::nullopt);
+        QCOMPARE(SaveDialogs::Proposed().size(), 2);
     }
 
     // ---- the dictionary ---------------------------------------------------------------------
@@ -406,6 +526,76 @@ class WindowsTest : public QObject {
         QCOMPARE(p.window.findChild<QPlainTextEdit*>("编辑框_八字信息")->toPlainText(), before);
     }
 
+    void missingElementLinkAsksForNamesWithIt_data() {
+        // The boxes clicked first ({m0}, {m1}: the missing elements), and the link chosen: one of
+        // the missing elements, or -1 for the link that takes all of them.
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<int>("link");
+        QTest::newRow("after a position filter")
+            << QStringList{"选择框_所有字必带五行", "选择框_第二个字五行限定"} << 0;
+        QTest::newRow("element forbidden before")
+            << QStringList{"选择框_所有字不能带五行", "选择框_{m1}3"} << 1;
+        QTest::newRow("all of them, one unticked before") << QStringList{"选择框_{m0}2"} << -1;
+    }
+
+    void missingElementLinkAsksForNamesWithIt() {
+        QFETCH(QStringList, before);
+        QFETCH(int, link);
+        // A moment whose chart lacks two elements.
+        const QStringList date{"1990", "1", "3", "2"};
+        BirthChart chart;
+        struct : MessageSink {
+            void Show(const UserMessage&) override {}
+        } none;
+        QVERIFY(QueryBirthChart({ToGbk(date[0]), ToGbk(date[1]), ToGbk(date[2]), ToGbk(date[3])},
+                                chart, none));
+        const QString missing = FromGbk(chart.missing).remove("五行缺：");
+        QCOMPARE(missing.size(), 2);
+
+        Program p;
+        p.window.ToolbarCommand(2);
+        p.window.findChild<QRadioButton*>("单选框_自定义日期")->click();
+        const DateLists& own = p.window.ChartDates();
+        own.year->setCurrentText(date[0]);
+        own.month->setCurrentText(date[1]);
+        own.day->setCurrentText(date[2]);
+        own.hour->setCurrentText(date[3]);
+        p.window.findChild<QPushButton*>("按钮_八字查询")->click();
+        auto* links = p.window.findChild<QLabel*>("标签_五行缺");
+        QVERIFY(links && !links->isHidden());
+        QCOMPARE(links->text(), ChartPage::MissingLinks(missing));
+        for (QChar e : missing)
+            QVERIFY(links->text().contains(QString("<a href=\"%1\">%1</a>").arg(e)));
+        QVERIFY(links->text().contains("<a href=\"" + missing + "\">全选</a>"));
+
+        auto box = [&](const QString& name) { return p.window.findChild<QCheckBox*>(name); };
+        for (QString name : before) {
+            name.replace("{m0}", missing[0]).replace("{m1}", missing[1]);
+            box(name)->click();
+        }
+        const QString wanted = link < 0 ? missing : QString(missing[link]);
+        emit links->linkActivated(wanted);
+
+        QCOMPARE(p.window.Pages()->currentIndex(), 9);
+        QVERIFY(box("选择框_所有字必带五行")->isChecked());
+        QVERIFY(!box("选择框_第二个字五行限定")->isChecked());
+        QString required;
+        for (QString e : {"金", "木", "水", "火", "土"}) {
+            QCOMPARE(box("选择框_" + e + "2")->isChecked(), wanted.contains(e));
+            QVERIFY(box("选择框_" + e + "2")->isEnabled());
+            if (wanted.contains(e)) {
+                QVERIFY(!box("选择框_" + e + "3")->isChecked());
+                required += e;
+            }
+        }
+        // A run takes the ticks as shown.
+        QCOMPARE(FromGbk(BuildElementFilter(p.controller.Generation().FilterBoxes()).required),
+                 required);
+        QCOMPARE(FromGbk(BuildElementFilter(p.controller.Generation().FilterBoxes()).forbidden)
+                     .contains(wanted[0]),
+                 false);
+    }
+
     // ---- the article reader -----------------------------------------------------------------
 
     void readerShowsTwoCategoriesInTurn() {
@@ -492,6 +682,7 @@ class WindowsTest : public QObject {
         for (int round = 0; round < 2; ++round) {  // a second export replaces the file
             p.window.findChild<QPushButton*>(button)->click();
             QCOMPARE(ExportButtons::RecordedOpens().value(round), path);
+            QCOMPARE(p.window.statusBar()->currentMessage(), "已导出到 " + path);
             QStringList lines = FromGbk(FileBytes(path.toStdString())).split("\r\n");
             QCOMPARE(lines.size(), 5);  // header, three rows, nothing after the last CR LF
             QCOMPARE(
@@ -513,6 +704,35 @@ class WindowsTest : public QObject {
         p.window.findChild<QPushButton*>("按钮_经典导出")->click();
         QCOMPARE(FileBytes(file), Gbk("李子涵  李雨桐\r\n\r\n李浩然"));
         QCOMPARE(ExportButtons::RecordedOpens(), QStringList(2, QString::fromStdString(file)));
+    }
+
+    void exportThatCannotBeWrittenSaysSo_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("file");
+        const char* rows[][3] = {{"high score", "按钮_高分导出", "NameList.txt"},
+                                 {"super", "按钮_超吉导出", "100NameList.txt"},
+                                 {"classic", "按钮_经典导出", "ClassNameList.txt"}};
+        for (const auto& r : rows) QTest::newRow(r[0]) << QString(r[1]) << QString(r[2]);
+    }
+
+    void exportThatCannotBeWrittenSaysSo() {
+        QFETCH(QString, button);
+        QFETCH(QString, file);
+        // A folder where the file should go: no file can take its place, whoever runs the test.
+        QTemporaryDir data;
+        QVERIFY(QDir(data.path()).mkdir(file));
+        Page<ExportButtons> p(DataFolder::At(data.path().toStdString()));
+        for (const char* list : {"超级列表框_高分起名", "超级列表框_超吉起名"})
+            p.window.ListModel(list)->ReplaceAll({{"1", "李明华", "", "", "", "", "", "95"}});
+        p.window.findChild<QPlainTextEdit*>("编辑框_经典名字")->setPlainText("李子涵");
+        p.window.findChild<QPushButton*>(button)->click();
+
+        const QString path = data.filePath(file);
+        QCOMPARE(MessageBoxes::Recorded(), QStringList{"导出失败|" + WriteFailedText(path)});
+        QVERIFY(MessageBoxes::Recorded()[0].contains(path));
+        QCOMPARE(p.window.statusBar()->currentMessage(), "导出失败：" + path);
+        QVERIFY2(ExportButtons::RecordedOpens().isEmpty(), "nothing is opened as if exported");
+        QVERIFY(QFileInfo(path).isDir());
     }
 
     // ---- pronunciation ----------------------------------------------------------------------
@@ -541,7 +761,10 @@ class WindowsTest : public QObject {
         p.handler->SetDictionaryBase(dictionary.Base());
         if (dictionary.answer == TestDictionary::Answer::Silence) p.handler->SetTimeLimit(300);
         QStringList spoken;
-        p.handler->SetOfflineSpeaker([&spoken](const QString& n) { spoken << n; });
+        p.handler->SetOfflineSpeaker([&spoken](const QString& n) {
+            spoken << n;
+            return true;
+        });
         QSignalSpy played(p.handler, &Pronunciation::RecordingPlayed);
         QSignalSpy offline(p.handler, &Pronunciation::SpokenOffline);
 
@@ -556,10 +779,12 @@ class WindowsTest : public QObject {
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         // The request runs beside the event loop: nothing has been heard when the handler returns.
         QCOMPARE(played.count() + offline.count(), 0);
+        QCOMPARE(p.window.statusBar()->currentMessage(), "正在朗读 " + name + "…");
 
         if (heard == "offline") {
             QTRY_COMPARE_WITH_TIMEOUT(spoken, QStringList{name}, 10000);
             QCOMPARE(played.count(), 0);
+            QCOMPARE(p.window.statusBar()->currentMessage(), "正在用本机语音朗读 " + name + "…");
         } else {
             QVERIFY(played.wait(10000));
             QCOMPARE(played[0][0].toString(), dictionary.Base() + heard);
@@ -571,7 +796,18 @@ class WindowsTest : public QObject {
         }
     }
 
+    void unreachableDictionarySpeaksOffline_data() {
+        QTest::addColumn<bool>("voice");  // whether the offline voice can speak
+        QTest::addColumn<QString>("status");
+        QTest::newRow("offline voice") << true << "正在用本机语音朗读 Jennifer…";
+        QTest::newRow("no voice either")
+            << false
+            << "无法朗读：没有取到 Jennifer 的在线读音，本机也没有可用的语音程序 espeak-ng";
+    }
+
     void unreachableDictionarySpeaksOffline() {
+        QFETCH(bool, voice);
+        QFETCH(QString, status);
         quint16 port;
         {
             QTcpServer closed;
@@ -581,11 +817,15 @@ class WindowsTest : public QObject {
         Page<Pronunciation> p(Folder());
         p.handler->SetDictionaryBase(QString("http://127.0.0.1:%1").arg(port));
         QStringList spoken;
-        p.handler->SetOfflineSpeaker([&spoken](const QString& n) { spoken << n; });
+        p.handler->SetOfflineSpeaker([&spoken, voice](const QString& n) {
+            spoken << n;
+            return voice;
+        });
         QSignalSpy played(p.handler, &Pronunciation::RecordingPlayed);
         p.handler->Pronounce("Jennifer");
         QTRY_COMPARE_WITH_TIMEOUT(spoken, QStringList{"Jennifer"}, 10000);
         QCOMPARE(played.count(), 0);
+        QCOMPARE(p.window.statusBar()->currentMessage(), status);
     }
 
     void offlineVoiceSpeaksTheName() {
@@ -613,7 +853,10 @@ class WindowsTest : public QObject {
         Page<Pronunciation> p(Folder());
         p.handler->SetDictionaryBase(dictionary.Base());
         QStringList spoken;
-        p.handler->SetOfflineSpeaker([&spoken](const QString& n) { spoken << n; });
+        p.handler->SetOfflineSpeaker([&spoken](const QString& n) {
+            spoken << n;
+            return true;
+        });
         TextTableModel* model = p.window.ListModel("超级列表框_英文列表");
         p.handler->PlayPronunciation();  // an empty list has no current row
         model->ReplaceAll({{"1", "", "", ""}});
@@ -625,6 +868,19 @@ class WindowsTest : public QObject {
     }
 
     // ---- the program's own wiring -----------------------------------------------------------
+
+    void firstStartShowsExampleCombinationCharacters() {
+        QFile::remove(QString::fromStdString(SettingsLocation().string()));
+        Program p;
+        auto* box = p.window.findChild<QLineEdit*>("编辑框_组合的字");
+        QCOMPARE(box->text(), QString());  // no settings file: the box starts empty
+        const QString examples = box->placeholderText().section("：", 1);
+        QVERIFY2(examples.size() >= 4, qPrintable(box->placeholderText()));
+        // The examples are characters the combination run would take as they are.
+        QCOMPARE(FromGbk(KeepHanzi(ToGbk(examples))), examples);
+        box->setText("明亮");
+        QCOMPARE(box->displayText(), QString("明亮"));
+    }
 
     void programWiresTheWindows() {
         Program p;

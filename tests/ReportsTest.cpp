@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "content/FileOutput.h"
+#include "birthchart/ChartAnalysis.h"
 #include "db/Gbk.h"
 #include "reports/CharacterPages.h"
 #include "reports/NameDetails.h"
@@ -127,6 +128,20 @@ TEST(NameReport, VerdictBands) {
         std::string page = NameReportPage(Evaluation(c.raw));
         EXPECT_TRUE(Has(page, "&nbsp;&nbsp;" + c.verdict)) << c.raw;
     }
+}
+
+// With a birth chart the report says, just above the verdict, how the given name meets it.
+TEST(NameReport, TheBirthChartBlockStandsAboveTheVerdict) {
+    NameEvaluation e = Evaluation(92);
+    e.elements = Gbk("木水火");
+    ChartAnalysis chart;
+    ASSERT_TRUE(AnalyzeChart({Gbk("庚午"), Gbk("辛巳"), Gbk("庚辰"), Gbk("壬午")}, chart));
+    const std::string page = U(NameReportPage(e, &chart, 1));
+    const std::size_t block = page.find("八字日主庚金，身强，喜用水木火，忌土金。");
+    ASSERT_NE(block, std::string::npos);
+    EXPECT_NE(page.find("名字带来喜用之水火，与八字相合。"), std::string::npos);
+    EXPECT_LT(block, page.find("你的名字取得非常棒"));
+    EXPECT_EQ(U(NameReportPage(e)).find("八字日主"), std::string::npos);
 }
 
 TEST(NameReport, MissingTableRowsLeaveOnlyTheLabels) {

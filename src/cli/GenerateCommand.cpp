@@ -4,7 +4,6 @@
 
 #include "birthchart/BirthChart.h"
 #include "birthchart/ChartAnalysis.h"
-#include "birthchart/FavorableNames.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
 #include "db/Gbk.h"
@@ -111,16 +110,6 @@ bool FavorableElements(const Args& args, std::vector<ChartElement>& favorable) {
     return true;
 }
 
-// A super-auspicious run restricts the given name's positions to the favourable elements.
-void TickFavorablePositions(const std::vector<ChartElement>& favorable, SuperFilterBoxes& boxes) {
-    boxes = SuperFilterBoxes{};
-    for (FilterMaster m : {FilterMaster::SecondChar, FilterMaster::ThirdChar}) {
-        boxes.Master(m).ticked = true;
-        for (ChartElement e : favorable)
-            boxes.elements[static_cast<std::size_t>(m)][static_cast<std::size_t>(e)].ticked = true;
-    }
-}
-
 // Fills everything but the mode-independent defaults from the options; answers an error text.
 std::string ReadInputs(const Args& args, GenerationInputs& in) {
     in.familyName = Utf8ToGbk(args.Get("--surname"));
@@ -209,9 +198,7 @@ int RunGenerate(int argc, char** argv, int first) {
 
     std::vector<ChartElement> favorable;
     if (!FavorableElements(args, favorable)) return kExitUsage;
-    if (!favorable.empty() && in.mode == NamingMode::SuperAuspicious)
-        TickFavorablePositions(favorable, in.superFilters);
-    const std::size_t familyLength = SplitCharacters(in.familyName).size();
+    in.favorableElements = ElementsText(favorable);
 
     SqliteDatabase db;
     // The classic mode prints built-in lists and never reads the database.
@@ -230,16 +217,9 @@ int RunGenerate(int argc, char** argv, int first) {
         for (const EnglishRow& r : window.english)
             out += TabLine({r.number, r.name, r.reading, r.meaning});
     } else {
-        int number = 0;
-        for (const NameRow& r : window.rows) {
-            // 喜用神: only names whose given-name characters all carry a favourable element,
-            // numbered anew.
-            if (!favorable.empty() && !GivenNameFavorable(r.elements, familyLength, favorable))
-                continue;
-            out += TabLine({favorable.empty() ? r.number : std::to_string(++number), r.name,
-                            r.simplifiedStrokes, r.traditionalStrokes, r.elements, r.grids,
-                            r.threeTalents, r.score});
-        }
+        for (const NameRow& r : window.rows)
+            out += TabLine({r.number, r.name, r.simplifiedStrokes, r.traditionalStrokes, r.elements,
+                            r.grids, r.threeTalents, r.score});
     }
     Out(out);
     return kExitOk;

@@ -55,6 +55,9 @@ struct GenerationInputs {
     // 「过滤不宜取名用字」: the modes that draw from the pools leave out the characters the
     // reviewed list marks unsuitable; the modes whose characters the user chose only warn.
     bool filterUnsuitable = true;
+    // 按喜用神起名: the elements the birth chart favours (GBK, e.g. 水木火); a scored run keeps only
+    // names whose given-name characters each carry one of them. Empty: no such filter.
+    std::string favorableElements;
     // The reference-data loader has committed its copy: the rating tables no longer change, so
     // the run may read them once instead of querying them for every candidate.
     bool referenceDataLoaded = false;

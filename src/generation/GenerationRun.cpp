@@ -23,6 +23,20 @@ UserMessage Notice(const char* utf8, MessageIcon icon) { return {Gbk(utf8), Gbk(
 
 bool IsListedEntry(const CachedChar& c) { return !c.element.empty() && c.simplifiedStrokes != 0; }
 
+// Every counted given-name character carries one of the elements (each a two-byte GBK character).
+bool CarriesOnly(const ResolvedPart& part, const std::string& elements) {
+    if (part.length == 0) return false;
+    for (int i = 0; i < part.length && i < 2; ++i) {
+        const CachedChar* c = part.chars[static_cast<std::size_t>(i)];
+        if (!c || c->element.size() != 2) return false;
+        bool found = false;
+        for (std::size_t at = 0; at + 1 < elements.size() && !found; at += 2)
+            found = elements.compare(at, 2, c->element) == 0;
+        if (!found) return false;
+    }
+    return true;
+}
+
 bool PairsCharacters(NamingMode m) {
     return m == NamingMode::HighScore || m == NamingMode::Poetry || m == NamingMode::Combination;
 }
@@ -68,7 +82,8 @@ ResolvedPart GivenPart(const std::vector<ResolvedPiece>& pieces, const Candidate
 
 // The modes that draw from the built-in pools: the user typed none of their characters.
 bool DrawsFromPools(NamingMode m) {
-    return m == NamingMode::HighScore || m == NamingMode::SuperAuspicious || m == NamingMode::Nickname;
+    return m == NamingMode::HighScore || m == NamingMode::SuperAuspicious ||
+           m == NamingMode::Nickname;
 }
 
 // A pool may hold a character of the family name (阳 of 欧阳); the user did not type it as a
@@ -77,7 +92,9 @@ bool DrawsFromPools(NamingMode m) {
 void SetFamilyCharactersApart(std::vector<std::string>& set, std::size_t& familyEntries,
                               const std::string& family) {
     const std::vector<std::string> chars = SplitCharacters(family);
-    auto ofFamily = [&](const std::string& e) { return std::find(chars.begin(), chars.end(), e) != chars.end(); };
+    auto ofFamily = [&](const std::string& e) {
+        return std::find(chars.begin(), chars.end(), e) != chars.end();
+    };
     const auto tailStart = set.end() - static_cast<std::ptrdiff_t>(familyEntries);
     std::vector<std::string> drawn, tail(tailStart, set.end());
     for (auto it = set.begin(); it != tailStart; ++it) {
@@ -87,7 +104,8 @@ void SetFamilyCharactersApart(std::vector<std::string>& set, std::size_t& family
             tail.push_back(std::move(*it));
     }
     familyEntries = tail.size();
-    drawn.insert(drawn.end(), std::make_move_iterator(tail.begin()), std::make_move_iterator(tail.end()));
+    drawn.insert(drawn.end(), std::make_move_iterator(tail.begin()),
+                 std::make_move_iterator(tail.end()));
     set = std::move(drawn);
 }
 
@@ -153,8 +171,9 @@ bool GenerationRun::RunClassic() {
 bool GenerationRun::RunEnglish() {
     std::optional<std::string> key = EnglishNameKey(db_, in_.englishGivenName);
     std::vector<EnglishRow> rows;
-    if (key) rows = EnglishRowsFor(db_, *key, in_.englishGender, in_.englishLengths,
-                                   &signals_.StopFlag());
+    if (key)
+        rows =
+            EnglishRowsFor(db_, *key, in_.englishGender, in_.englishLengths, &signals_.StopFlag());
     for (std::size_t start = 0; start < rows.size(); start += kBatchRows) {
         if (!Checkpoint()) return false;
         std::size_t end = std::min(rows.size(), start + kBatchRows);
@@ -343,6 +362,8 @@ bool GenerationRun::ScoringPass(const CandidateList& list) {
         const QuickScore q =
             factors ? ScoreResolved(family, part, *factors) : ScoreResolved(family, part, source);
         if (q.score < threshold) return true;
+        if (!in_.favorableElements.empty() && !CarriesOnly(part, in_.favorableElements))
+            return true;
         ++filled;
         pending_.push_back({std::to_string(filled), familyName + given,
                             std::to_string(q.simplifiedTotal), std::to_string(q.grids.total),

@@ -10,6 +10,8 @@
 #include <QRadioButton>
 #include <QStatusBar>
 
+#include "birthchart/BirthChart.h"
+#include "birthchart/ChartAnalysis.h"
 #include "numerology/NameCheck.h"
 #include "ui/GenerationCharDialog.h"
 #include "ui/MainWindow.h"
@@ -161,6 +163,7 @@ GenerationInputs GenerationPanel::ReadInputs(NamingMode mode) const {
     in.poemCharacters = poetry_->TickedCharacters();
     in.superFilters = boxes_;
     in.charSetting = charSetting_;
+    in.favorableElements = FavorableElements();
     in.filterUnsuitable = window_.findChild<QCheckBox*>("选择框_过滤不宜取名用字")->isChecked();
     in.referenceDataLoaded = referenceLoaded_ ? referenceLoaded_() : false;
     return in;
@@ -259,11 +262,35 @@ bool GenerationPanel::RunKey::operator==(const RunKey& o) const {
     return family == o.family && sex == o.sex && nameLength == o.nameLength &&
            a.enabled == b.enabled && a.fixesSecond == b.fixesSecond &&
            a.secondChar == b.secondChar && a.fixesThird == b.fixesThird &&
-           a.thirdChar == b.thirdChar;
+           a.thirdChar == b.thirdChar && unsuitableFiltered == o.unsuitableFiltered &&
+           favorableElements == o.favorableElements;
+}
+
+namespace {
+// A date the chart cannot serve simply means no 喜用神 filter; the chart page says why.
+class SilentMessages : public MessageSink {
+  public:
+    void Show(const UserMessage&) override {}
+};
+}  // namespace
+
+std::string GenerationPanel::FavorableElements() const {
+    auto* box = window_.findChild<QCheckBox*>("选择框_按喜用神起名");
+    if (!box || !box->isChecked()) return {};
+    const DateLists& d = window_.InputDates();
+    auto text = [](QComboBox* c) { return c ? ToGbk(c->currentText()) : std::string(); };
+    BirthChart chart;
+    SilentMessages quiet;
+    ChartAnalysis analysis;
+    if (!QueryBirthChart({text(d.year), text(d.month), text(d.day), text(d.hour)}, chart, quiet) ||
+        !AnalyzeChart(chart.pillars, analysis))
+        return {};
+    return ElementsText(analysis.favorable);
 }
 
 GenerationPanel::RunKey GenerationPanel::KeyOf(const GenerationInputs& in) const {
-    return {in.familyName, in.sex, in.nameLength, in.charSetting};
+    return {in.familyName,       in.sex, in.nameLength, in.charSetting, in.filterUnsuitable,
+            in.favorableElements};
 }
 
 QString GenerationPanel::LastRunSurname() const { return FromGbk(lastRun_.family); }

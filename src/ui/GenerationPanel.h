@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QObject>
 #include <QElapsedTimer>
+#include <QObject>
 #include <QString>
 #include <array>
 #include <atomic>
@@ -29,7 +29,7 @@ class WidgetRunView;
 // to the window arrives through a QueuedRunObserver on the UI thread.
 class GenerationPanel : public QObject {
     Q_OBJECT
-public:
+  public:
     GenerationPanel(MainWindow& window, SqliteDatabase& db, std::function<bool()> referenceLoaded,
                     const QString& dataDir);
     ~GenerationPanel() override;
@@ -59,6 +59,9 @@ public:
 
     // The inputs a run of `mode` would take now.
     GenerationInputs ReadInputs(NamingMode mode) const;
+    // With 选择框_按喜用神起名 ticked: the elements the birth chart of the input panel's date
+    // favours (GBK, e.g. 水木火); empty otherwise.
+    std::string FavorableElements() const;
     // The mode whose radio button is selected on page 0.
     NamingMode SelectedMode() const;
 
@@ -67,10 +70,10 @@ public:
     // Back to "off", as at start-up.
     void ResetCharSetting();
 
-signals:
+  signals:
     void RunFinished();
 
-private:
+  private:
     void Connect();
     void StartRunButton(NamingMode mode, const QString& listToEmpty);
     // Refuses, with a message, a family name that is not made of Chinese characters.
@@ -108,6 +111,8 @@ private:
         Sex sex = Sex::Male;
         int nameLength = 1;
         GenerationCharSetting charSetting;
+        bool unsuitableFiltered = true;
+        std::string favorableElements;
         bool operator==(const RunKey& other) const;
     };
     RunKey KeyOf(const GenerationInputs& in) const;

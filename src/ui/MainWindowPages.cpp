@@ -197,6 +197,11 @@ QWidget* MainWindow::BuildModePage() {
         "高分、超吉和小名不用字义、谐音不佳的字（如 屠、逝、蚊）；\n"
         "组合和诗词用您选的字，只作提醒");
     modes->addWidget(unsuitable);
+    auto* favorable = Named(new QCheckBox("按喜用神起名", page), "选择框_按喜用神起名");
+    favorable->setToolTip(
+        "按上方出生日期排出八字、判断日主强弱，只保留名字中每个字都带喜用神五行的名字\n"
+        "（适用于高分、超吉、诗词、组合和小名；喜用神及其推理见“生辰八字”页）");
+    modes->addWidget(favorable);
     modes->addWidget(Button("按钮_起名", "开始起名", page));
     v->addLayout(modes);
 
@@ -381,6 +386,15 @@ QWidget* MainWindow::BuildChartPage() {
     missing->setTextFormat(Qt::RichText);
     missing->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     rv->addWidget(missing);
+    // The analysis: element strength as bars, the day master, the verdict, 喜用神, the reasoning.
+    auto* analysis = Named(new QLabel(result), "标签_八字分析");
+    analysis->setTextFormat(Qt::RichText);
+    analysis->setWordWrap(true);
+    rv->addWidget(analysis);
+    auto* byFavorable = new QHBoxLayout;
+    byFavorable->addStretch();
+    byFavorable->addWidget(Button("按钮_按喜用神起名", "按喜用神起名", result));
+    rv->addLayout(byFavorable);
     // Two hidden holders of the chart's element strings, read by other pages.
     for (const char* name : {"八字五行标签", "缺五行标签"}) {
         auto* holder = Named(new QLabel(result), name);

@@ -32,6 +32,8 @@
 #include "app/AppContext.h"
 #include "app/MainController.h"
 #include "birthchart/BirthChart.h"
+#include "birthchart/ChartAnalysis.h"
+#include "reports/NameReport.h"
 #include "content/Articles.h"
 #include "content/FileOutput.h"
 #include "content/SettingsFile.h"
@@ -524,6 +526,43 @@ class WindowsTest : public QObject {
         QCOMPARE(MessageBoxes::Recorded().size(), 1);
         QVERIFY(MessageBoxes::Recorded()[0].startsWith("提示|"));
         QCOMPARE(p.window.findChild<QPlainTextEdit*>("编辑框_八字信息")->toPlainText(), before);
+    }
+
+    // The chart page shows the analysis of the queried chart; 按喜用神起名 carries its date to the
+    // input panel and ticks the mode page's box, whose runs then take the chart's 喜用神; the
+    // reports measure names against the chart the user entered.
+    void chartAnalysisLeadsToNamesByFavourableElements() {
+        Program p;
+        p.window.ToolbarCommand(2);
+        p.window.findChild<QRadioButton*>("单选框_自定义日期")->click();
+        const DateLists& own = p.window.ChartDates();
+        own.year->setCurrentText("1990");
+        own.month->setCurrentText("5");
+        own.day->setCurrentText("15");
+        own.hour->setCurrentText("12");
+        p.window.findChild<QPushButton*>("按钮_八字查询")->click();
+        ChartAnalysis expected;
+        QVERIFY(AnalyzeChart({Gbk("庚午"), Gbk("辛巳"), Gbk("庚辰"), Gbk("壬午")}, expected));
+        auto* analysis = p.window.findChild<QLabel*>("标签_八字分析");
+        QCOMPARE(analysis->text(), ChartPage::AnalysisHtml(expected));
+        QVERIFY(analysis->text().contains("喜用神：</b>水木火"));
+        ChartAnalysis forReports;
+        QVERIFY(ReportBirthChart(forReports));
+        QCOMPARE(FromGbk(ElementsText(forReports.favorable)), QString("水木火"));
+
+        auto* box = p.window.findChild<QCheckBox*>("选择框_按喜用神起名");
+        QVERIFY(!box->isChecked());
+        QVERIFY(p.controller.Generation().FavorableElements().empty());
+        p.window.findChild<QPushButton*>("按钮_按喜用神起名")->click();
+        QVERIFY(box->isChecked());
+        QCOMPARE(p.window.Pages()->currentIndex(), 0);
+        QCOMPARE(p.window.InputDates().year->currentText(), QString("1990"));
+        QCOMPARE(FromGbk(p.controller.Generation().FavorableElements()), QString("水木火"));
+        QCOMPARE(FromGbk(p.controller.Generation().ReadInputs(NamingMode::HighScore).favorableElements),
+                 QString("水木火"));
+        box->setChecked(false);
+        QVERIFY(p.controller.Generation().ReadInputs(NamingMode::HighScore).favorableElements.empty());
+        SetReportBirthChart(nullptr);
     }
 
     void missingElementLinkAsksForNamesWithIt_data() {

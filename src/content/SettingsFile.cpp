@@ -94,6 +94,10 @@ std::string EncodeRecords(const std::vector<NameRow>& rows) {
         value += gbk::ReplaceAll(row.name, "\r\n", " ");
         for (int column = 2; column < NameRow::kColumns; ++column)
             value += ";" + row.Column(column);
+        // "|" is a GBK trail byte: after a lone lead byte it would be read as half of one
+        // character and the row would run into the next. An empty eighth field, which the
+        // decoder drops, keeps them apart.
+        if (EndsInLoneLeadByte(row.Column(NameRow::kColumns - 1))) value += ";";
         value += "|";
     }
     return value;

@@ -46,7 +46,9 @@ int SexIndexFromText(const std::string& text);         // 1 when |n| > 1e-7
 int NameLengthIndexFromText(const std::string& text);  // 1 when |n − 1| ≤ 1e-7
 
 // The records value: per row, columns 1..7 joined by ";" and ended by "|"; CR LF in column 1
-// becomes one space. Nothing is escaped.
+// becomes one space. Nothing is escaped; a row whose column 7 ends in a lone GBK lead byte gets an
+// empty eighth field so that the "|" after it stays a separator. Decoding what this encodes gives
+// the same rows back.
 std::string EncodeRecords(const std::vector<NameRow>& rows);
 
 // The rows of a records value, numbered from 1: every space back to CR LF, split at "|" and then

@@ -17,6 +17,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "generation/InputLimits.h"
+#include "numerology/NameCheck.h"
 #include "ui/MainWindow.h"
 
 namespace lumo::ui {
@@ -136,7 +138,7 @@ QWidget* MainWindow::BuildModePage() {
 
     QGroupBox* input = Group("分组框1", "宝宝信息：", page);
     auto [row, dateRow] = TwoLines(input);
-    LabelledEdit(row, "姓氏:", "编辑框_姓氏", 48, input);
+    LabelledEdit(row, "姓氏:", "编辑框_姓氏", 48, input)->setMaxLength(static_cast<int>(kFamilyNameMaxChars));
     row->addWidget(new QLabel("性别:", input));
     QComboBox* sex = Combo("组合框_性别", input);
     sex->addItems({"男", "女"});
@@ -281,9 +283,10 @@ QWidget* MainWindow::BuildCombinationPage() {
     QGroupBox* input = Group("分组框6", "请在此处输入要组合的字", page);
     auto* row = new QHBoxLayout(input);
     // The designed text; the settings file replaces it with the last one used.
-    row->addWidget(
-        Named(new QLineEdit("圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇", input), "编辑框_组合的字"),
-        1);
+    auto* combination =
+        Named(new QLineEdit("圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇", input), "编辑框_组合的字");
+    combination->setMaxLength(static_cast<int>(kCombinationMaxChars));
+    row->addWidget(combination, 1);
     row->addWidget(Button("按钮_组合起名", "生成", input));
     v->addWidget(input);
     v->addWidget(ListGroup("分组框2", "姓名列表",
@@ -321,8 +324,8 @@ QWidget* MainWindow::BuildEnglishPage() {
     auto* v = new QVBoxLayout(page);
     QGroupBox* input = Group("分组框9", "", page);
     auto* row = new QHBoxLayout(input);
-    LabelledEdit(row, "姓氏:", "编辑框_英文姓氏", 48, input);
-    LabelledEdit(row, "名字:", "编辑框_英文名字", 64, input);
+    LabelledEdit(row, "姓氏:", "编辑框_英文姓氏", 48, input)->setMaxLength(static_cast<int>(kFamilyNameMaxChars));
+    LabelledEdit(row, "名字:", "编辑框_英文名字", 64, input)->setMaxLength(static_cast<int>(kGivenNameMaxChars));
     const char* genders[3][2] = {
         {"单选框_男性化", "男性化"}, {"单选框_女性化", "女性化"}, {"单选框_中性化", "中性化"}};
     for (int i = 0; i < 3; ++i) {
@@ -384,8 +387,8 @@ QWidget* MainWindow::BuildScoringPage() {
     auto* v = new QVBoxLayout(page);
     QGroupBox* input = Group("分组框11", "", page);
     auto [row, dateRow] = TwoLines(input);
-    LabelledEdit(row, "姓氏:", "编辑框_评分姓氏", 48, input);
-    LabelledEdit(row, "名字:", "编辑框_评分名字", 64, input);
+    LabelledEdit(row, "姓氏:", "编辑框_评分姓氏", 48, input)->setMaxLength(static_cast<int>(kFamilyNameMaxChars));
+    LabelledEdit(row, "名字:", "编辑框_评分名字", 64, input)->setMaxLength(static_cast<int>(kGivenNameMaxChars));
     row->addStretch();
     row->addWidget(Button("按钮_评分", "评分", input));
     dateRow->addWidget(new QLabel("出生日期:", input));

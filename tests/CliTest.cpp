@@ -78,6 +78,26 @@ TEST_F(Cli, RefusesEmptyNamesAndMissingDatabases) {
     EXPECT_EQ(RunCli("frobnicate").exitCode, 2);
 }
 
+TEST_F(Cli, RefusesUnknownOptionsAndTextsTheCoreCannotHold) {
+    struct Case {
+        const char* arguments;
+        const char* message;
+    } cases[] = {
+        {"char 明 --bogus", "lumo-cli: unknown option --bogus\n"},
+        {"score 李 家明 --out x", "lumo-cli: unknown option --out\n"},
+        {"chart 2020 1 1 0 --json", "lumo-cli: unknown option --json\n"},
+        {"score 李 😀😀", "lumo-cli: argument 5 (😀😀) holds a character that GBK cannot represent\n"},
+        {"score 李 $(printf '\\344\\270')", "lumo-cli: argument 5 is not valid UTF-8\n"},
+        {"score 李 $(printf '\\300\\257')", "lumo-cli: argument 5 is not valid UTF-8\n"},  // overlong "/"
+        {"score 李家明明明 明", "姓氏最多4个字（如 李、欧阳），请重新输入姓氏。\n"},
+    };
+    for (const Case& c : cases) {
+        CliRun r = RunCli("--db '" + db + "' " + c.arguments, true);
+        EXPECT_EQ(r.exitCode, 2) << c.arguments;
+        EXPECT_EQ(r.out, c.message) << c.arguments;
+    }
+}
+
 TEST_F(Cli, RefusesNamesThatAreNotChineseAndWarnsOfUnlistedCharacters) {
     const struct {
         const char *family, *given, *message;

@@ -15,6 +15,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <filesystem>
+
 #include "app/AppContext.h"
 #include "app/MainController.h"
 #include "content/SettingsFile.h"

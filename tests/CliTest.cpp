@@ -78,6 +78,19 @@ TEST_F(Cli, RefusesEmptyNamesAndMissingDatabases) {
     EXPECT_EQ(RunCli("frobnicate").exitCode, 2);
 }
 
+TEST_F(Cli, RefusesToScoreWithDamagedData) {
+    std::string damaged = dir.File("damaged.db");
+    {
+        test::ReferenceFile file(damaged);
+        file.AddChar({"李", 7, 7, "木", "李", "lǐ"});  // no 81 numbers: every name would score low
+    }
+    CliRun r = RunCli("--db '" + damaged + "' score 李 李李");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "");
+    CliRun told = RunCli("--db '" + damaged + "' score 李 李李", true);
+    EXPECT_NE(told.out.find("八十一数理表应有 81 个数，只有 0 个"), std::string::npos) << told.out;
+}
+
 TEST_F(Cli, RefusesUnknownOptionsAndTextsTheCoreCannotHold) {
     struct Case {
         const char* arguments;

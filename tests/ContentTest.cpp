@@ -203,6 +203,7 @@ class Articles : public ::testing::Test {
             Add(file, "LM_育儿百科", 2, "新生儿", "睡眠", "<b>多睡</b>");
             Add(file, "LM_育儿百科", 3, "新生儿", "喂养", "second text");
             Add(file, "LM_算命风水", 1, "风水", "睡眠", "风水的睡眠");
+            file.CompleteRatings();
         }
         ASSERT_TRUE(test::LoadFile(db, path));
     }

@@ -27,12 +27,12 @@ inline std::string Piece(const std::vector<std::string>& pieces, std::size_t i) 
 }
 
 // An invariant that does not hold is a finding: abort so that libFuzzer keeps the input.
-#define LUMO_FUZZ_CHECK(condition)                                                   \
-    do {                                                                             \
-        if (!(condition)) {                                                          \
+#define LUMO_FUZZ_CHECK(condition)                                                             \
+    do {                                                                                       \
+        if (!(condition)) {                                                                    \
             std::fprintf(stderr, "%s:%d: check failed: %s\n", __FILE__, __LINE__, #condition); \
-            std::abort();                                                            \
-        }                                                                            \
+            std::abort();                                                                      \
+        }                                                                                      \
     } while (0)
 
 }  // namespace lumo::fuzz

@@ -16,7 +16,8 @@ class Discard : public MessageSink {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::string> p = fuzz::Pieces(data, size);
-    BirthDateTexts texts{fuzz::Piece(p, 0), fuzz::Piece(p, 1), fuzz::Piece(p, 2), fuzz::Piece(p, 3)};
+    BirthDateTexts texts{fuzz::Piece(p, 0), fuzz::Piece(p, 1), fuzz::Piece(p, 2),
+                         fuzz::Piece(p, 3)};
     BirthChart chart;
     Discard messages;
     const bool ok = QueryBirthChart(texts, chart, messages);

@@ -101,7 +101,8 @@ TEST_F(Cli, RefusesUnknownOptionsAndTextsTheCoreCannotHold) {
         {"chart 2020 1 1 0 --json", "lumo-cli: unknown option --json\n"},
         {"score 李 😀😀", "lumo-cli: argument 5 (😀😀) holds a character that GBK cannot represent\n"},
         {"score 李 $(printf '\\344\\270')", "lumo-cli: argument 5 is not valid UTF-8\n"},
-        {"score 李 $(printf '\\300\\257')", "lumo-cli: argument 5 is not valid UTF-8\n"},  // overlong "/"
+        {"score 李 $(printf '\\300\\257')",
+         "lumo-cli: argument 5 is not valid UTF-8\n"},  // overlong "/"
         {"score 李家明明明 明", "姓氏最多4个字（如 李、欧阳），请重新输入姓氏。\n"},
     };
     for (const Case& c : cases) {

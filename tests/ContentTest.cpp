@@ -49,7 +49,7 @@ TEST(GbkText, ALoneLeadByteNeverSwallowsTheByteAfterIt) {
         {"\xA3;b", {"\xA3", "b"}},
         {"a\xA3;", {"a\xA3", ""}},
         {"\xA3\xA3;", {"\xA3\xA3", ""}},  // a real pair
-        {"\x81\x3B;", {"\x81", "", ""}},   // 0x3B is no trail byte
+        {"\x81\x3B;", {"\x81", "", ""}},  // 0x3B is no trail byte
     };
     for (const Case& c : cases) EXPECT_EQ(gbk::Split(c.text, ";"), c.pieces) << c.text;
     EXPECT_EQ(gbk::ReplaceAll("\xA3 x", " ", "_"), "\xA3_x");

@@ -181,7 +181,7 @@ TEST_F(Loader, AMissingTableShowsSqliteError) {
 TEST_F(Loader, DamagedDataIsReportedAndNeverScored) {
     struct Case {
         const char* what;
-        const char* damage;   // SQL run on a good file, or "" to write the bytes below instead
+        const char* damage;  // SQL run on a good file, or "" to write the bytes below instead
         std::string bytes;
         const char* message;  // a part of the one message
     } cases[] = {

@@ -143,9 +143,11 @@ TEST(GenerateCommand, ARefusedRunPrintsOneMessageAndExits2) {
          "lumo-cli generate: --chars of poetry takes Chinese characters only\n"},
         {"super --surname 李 --required-elements 金 --forbidden-elements 木金",
          "lumo-cli generate: --required-elements and --forbidden-elements share 金\n"},
-        {"english --surname 李 --given $(printf '\\377')", "lumo-cli: argument 8 is not valid UTF-8\n"},
+        {"english --surname 李 --given $(printf '\\377')",
+         "lumo-cli: argument 8 is not valid UTF-8\n"},
         {"high-score --surname 李 --bogus", "lumo-cli: unknown option --bogus\n"},
-        {"high-score --surname 李 --second 😀", "lumo-cli: argument 8 (😀) holds a character that GBK cannot represent\n"},
+        {"high-score --surname 李 --second 😀",
+         "lumo-cli: argument 8 (😀) holds a character that GBK cannot represent\n"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.substr(0, 80));

@@ -63,10 +63,10 @@ TEST(CombinationMode, TypedTextsAndTheFamilyName) {
         const char* family;
         const char* set;  // the CharacterSet the run pairs
     } cases[] = {
-        {"圣诚杰圣诚杰", "李", "圣诚杰李"},        // typed twice: each character once
-        {"圣李诚", "李", "圣李诚"},                // the family name is not appended again
-        {"ab 圣, x诚!，岂", "李", "圣诚岂李"},     // only GB2312 hanzi; 岂 is unlisted
-        {"圣诚", "", "圣诚"},                      // an empty family name lists nothing
+        {"圣诚杰圣诚杰", "李", "圣诚杰李"},     // typed twice: each character once
+        {"圣李诚", "李", "圣李诚"},             // the family name is not appended again
+        {"ab 圣, x诚!，岂", "李", "圣诚岂李"},  // only GB2312 hanzi; 岂 is unlisted
+        {"圣诚", "", "圣诚"},                   // an empty family name lists nothing
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);

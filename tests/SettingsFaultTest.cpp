@@ -29,8 +29,9 @@ Settings WithRecords(std::size_t n) {
     Settings s;
     s.familyName = Gbk("李");
     for (std::size_t i = 0; i < n; ++i)
-        s.records.push_back({std::to_string(i + 1), Gbk("李") + "\r\n" + Gbk("涛") + std::to_string(i),
-                             "17", "21", Gbk("木水"), "8,17,10,17,1", Gbk("金金水"), "90"});
+        s.records.push_back({std::to_string(i + 1),
+                             Gbk("李") + "\r\n" + Gbk("涛") + std::to_string(i), "17", "21",
+                             Gbk("木水"), "8,17,10,17,1", Gbk("金金水"), "90"});
     return s;
 }
 
@@ -80,9 +81,9 @@ TEST_F(SettingsFault, AKillDuringTheSaveKeepsTheRecordsAndTheNextSaveClearsItsLe
         std::ofstream(dir.path() / other) << "x";
     ASSERT_TRUE(SaveSettings(file, WithRecords(4)));
     EXPECT_EQ(LoadSettings(file).records.size(), 4u);
-    EXPECT_EQ(Entries(dir.path()), (std::vector<std::string>{"config.dat", "config.dat.tmp",
-                                                             "config.dat.tmp12x",
-                                                             "other.dat.tmp1"}));
+    EXPECT_EQ(Entries(dir.path()),
+              (std::vector<std::string>{"config.dat", "config.dat.tmp", "config.dat.tmp12x",
+                                        "other.dat.tmp1"}));
 }
 
 TEST_F(SettingsFault, AFullDiskFailsTheSaveAndLeavesNothingBehind) {
@@ -120,7 +121,8 @@ TEST_F(SettingsFault, AFileThatCannotBeReadIsReportedAndNeverReplaced) {
     bool failed = true;
     LoadSettings(dir.path() / "missing.dat", &failed);
     EXPECT_FALSE(failed);  // a missing file is no failure: there is nothing to lose
-    EXPECT_NE(GbkToUtf8(UnreadableSettingsMessage(broken)).find(broken.string()), std::string::npos);
+    EXPECT_NE(GbkToUtf8(UnreadableSettingsMessage(broken)).find(broken.string()),
+              std::string::npos);
 }
 
 }  // namespace

@@ -97,13 +97,13 @@ TEST(RecordsValue, ALoneLeadByteIsItsOwnCharacterAndTheRoundTripIsStable) {
         std::string value;
         std::size_t rows;
     } cases[] = {
-        {"\xA3", 1},                      // the whole value a lone lead byte
-        {"\xA3;b|c|", 2},                 // before ";" it is a character of its own
-        {"a;b;c;d;e;f;\xA3|", 1},         // column 7, before the row's "|"
-        {"a;b;c;d;e;f;g;\xA3", 1},        // past column 7
-        {"a;b;c;d;e;f;g\xA3;h|x|", 2},    // column 7 ends in it, an eighth field follows
-        {"\xB0\xA1;97\xB0", 1},          // a file cut inside a character
-        {"\xA3 b;\xA3\xA3|", 1},         // before a space, and a real pair
+        {"\xA3", 1},                    // the whole value a lone lead byte
+        {"\xA3;b|c|", 2},               // before ";" it is a character of its own
+        {"a;b;c;d;e;f;\xA3|", 1},       // column 7, before the row's "|"
+        {"a;b;c;d;e;f;g;\xA3", 1},      // past column 7
+        {"a;b;c;d;e;f;g\xA3;h|x|", 2},  // column 7 ends in it, an eighth field follows
+        {"\xB0\xA1;97\xB0", 1},         // a file cut inside a character
+        {"\xA3 b;\xA3\xA3|", 1},        // before a space, and a real pair
     };
     for (const Case& c : cases) {
         std::vector<NameRow> once = DecodeRecords(c.value);

@@ -4,18 +4,18 @@
 #include <QRadioButton>
 
 #include "app/AppContext.h"
+#include "content/SettingsFile.h"
+#include "db/Gbk.h"
 #include "ui/ArticleReader.h"
 #include "ui/ChartPage.h"
 #include "ui/DetailWindow.h"
 #include "ui/DictionaryDialog.h"
 #include "ui/ExportButtons.h"
-#include "ui/Pronunciation.h"
 #include "ui/GenerationPanel.h"
 #include "ui/MainWindow.h"
-#include "content/SettingsFile.h"
-#include "db/Gbk.h"
 #include "ui/Menus.h"
 #include "ui/MessageBoxes.h"
+#include "ui/Pronunciation.h"
 #include "ui/RecordsPanel.h"
 #include "ui/Skins.h"
 

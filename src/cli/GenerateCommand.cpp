@@ -112,7 +112,8 @@ std::string ReadInputs(const Args& args, GenerationInputs& in) {
             // The poetry page offers the characters of a poem; here they are typed.
             in.poemCharacters = SplitCharacters(WithoutSpaces(chars));
             for (const std::string& c : in.poemCharacters)
-                if (!IsChineseCharacter(c)) return "--chars of poetry takes Chinese characters only";
+                if (!IsChineseCharacter(c))
+                    return "--chars of poetry takes Chinese characters only";
         } else
             in.combinationText = chars;
     }
@@ -131,8 +132,10 @@ std::string ReadInputs(const Args& args, GenerationInputs& in) {
         return "element options take characters of 金木水火土";
     if (args.Has("--required-elements") && args.Has("--forbidden-elements"))
         for (std::size_t i = 0; i < 5; ++i)
-            if (in.superFilters.elements[static_cast<std::size_t>(FilterMaster::Required)][i].ticked &&
-                in.superFilters.elements[static_cast<std::size_t>(FilterMaster::Forbidden)][i].ticked)
+            if (in.superFilters.elements[static_cast<std::size_t>(FilterMaster::Required)][i]
+                    .ticked &&
+                in.superFilters.elements[static_cast<std::size_t>(FilterMaster::Forbidden)][i]
+                    .ticked)
                 return "--required-elements and --forbidden-elements share " +
                        GbkToUtf8(ElementCaptions()[i]);
     in.perCandidateQueries = args.Has("--per-candidate-queries");

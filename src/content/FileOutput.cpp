@@ -109,7 +109,8 @@ FileRead ReadFile(const std::filesystem::path& file, std::string& bytes) {
 void RemoveStaleTemporaries(const std::filesystem::path& file) {
     const std::string prefix = file.filename().string() + ".tmp";
     std::error_code ec;
-    std::filesystem::directory_iterator it(file.parent_path().empty() ? "." : file.parent_path(), ec);
+    std::filesystem::directory_iterator it(file.parent_path().empty() ? "." : file.parent_path(),
+                                           ec);
     for (; !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
         const std::string name = it->path().filename().string();
         if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;

@@ -38,12 +38,12 @@ Settings LoadSettings(const std::filesystem::path& file, bool* unreadable = null
 // The message (GBK) the program shows at start-up for a settings file it cannot read.
 std::string UnreadableSettingsMessage(const std::filesystem::path& file);
 
-// Writes the seven keys in their order, then 过滤不宜取名用字, keeping the file's other sections and keys. The file is
-// replaced atomically (a temporary file beside it, then a rename), so a crash or a full disk never
-// loses the records already saved; the folder is created when missing. A file that is there but
-// cannot be read is never replaced (its records would be lost): the save answers false. The
-// temporary files of earlier saves that were killed before their rename are removed. Answers
-// false when the write failed.
+// Writes the seven keys in their order, then 过滤不宜取名用字, keeping the file's other sections
+// and keys. The file is replaced atomically (a temporary file beside it, then a rename), so a crash
+// or a full disk never loses the records already saved; the folder is created when missing. A file
+// that is there but cannot be read is never replaced (its records would be lost): the save answers
+// false. The temporary files of earlier saves that were killed before their rename are removed.
+// Answers false when the write failed.
 bool SaveSettings(const std::filesystem::path& file, const Settings& settings);
 
 // A stored text as a number: optional spaces, sign, digits and one decimal point; anything else

@@ -57,23 +57,27 @@ int Count(SqliteDatabase& db, const char* utf8Sql) {
 }  // namespace
 
 std::optional<std::string> ReferenceDataProblem(SqliteDatabase& db) {
-    const int numbers = Count(db, "select count(distinct Id) from LM_八一灵动数 where Id between 1 and 81");
+    const int numbers =
+        Count(db, "select count(distinct Id) from LM_八一灵动数 where Id between 1 and 81");
     if (numbers != 81)
         return Gbk("八十一数理表应有 81 个数，只有 ") + std::to_string(numbers) + Gbk(" 个");
-    const int talents = Count(
-        db, "select count(distinct 三才) from LM_三才配置 where length(三才) = 3 and "
-            "replace(replace(replace(replace(replace(三才,'金',''),'木',''),'水',''),'火',''),'土','') = ''");
+    const int talents =
+        Count(db,
+              "select count(distinct 三才) from LM_三才配置 where length(三才) = 3 and "
+              "replace(replace(replace(replace(replace(三才,'金',''),'木',''),'水',''),'火',''),'"
+              "土','') = ''");
     if (talents != 125)
         return Gbk("三才配置表应有 125 种配置，只有 ") + std::to_string(talents) + Gbk(" 种");
     // typeof() tells a text or a NULL from a number: the column's affinity has already turned
     // numeric texts into integers.
-    if (auto row = FirstRow(db,
-                            "select 汉字, quote(简体笔画数), quote(繁体笔画数) from LM_CNWord where not "
-                            "(typeof(简体笔画数) = 'integer' and 简体笔画数 between 1 and 64 and "
-                            "typeof(繁体笔画数) = 'integer' and 繁体笔画数 between 1 and 64) limit 1",
-                            3))
-        return Gbk("字库中“") + (*row)[0] + Gbk("”的笔画数（") + (*row)[1] + Gbk("，") +
-               (*row)[2] + Gbk("）不是 1 至 64 之间的整数");
+    if (auto row =
+            FirstRow(db,
+                     "select 汉字, quote(简体笔画数), quote(繁体笔画数) from LM_CNWord where not "
+                     "(typeof(简体笔画数) = 'integer' and 简体笔画数 between 1 and 64 and "
+                     "typeof(繁体笔画数) = 'integer' and 繁体笔画数 between 1 and 64) limit 1",
+                     3))
+        return Gbk("字库中“") + (*row)[0] + Gbk("”的笔画数（") + (*row)[1] + Gbk("，") + (*row)[2] +
+               Gbk("）不是 1 至 64 之间的整数");
     if (auto row = FirstRow(db,
                             "select 汉字, 五行属性 from LM_CNWord where 五行属性 is not null and "
                             "五行属性 <> '' and 五行属性 not in ('金','木','水','火','土') limit 1",

@@ -22,10 +22,10 @@ std::vector<std::string> SplitCharacters(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size()) {
         auto b = static_cast<unsigned char>(text[i]);
-        std::size_t n =
-            (b > 122 && i + 1 < text.size() && IsGbkTrailByte(static_cast<unsigned char>(text[i + 1])))
-                ? 2
-                : 1;
+        std::size_t n = (b > 122 && i + 1 < text.size() &&
+                         IsGbkTrailByte(static_cast<unsigned char>(text[i + 1])))
+                            ? 2
+                            : 1;
         out.emplace_back(text, i, n);
         i += n;
     }

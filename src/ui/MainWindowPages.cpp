@@ -138,7 +138,8 @@ QWidget* MainWindow::BuildModePage() {
 
     QGroupBox* input = Group("分组框1", "宝宝信息：", page);
     auto [row, dateRow] = TwoLines(input);
-    LabelledEdit(row, "姓氏:", "编辑框_姓氏", 48, input)->setMaxLength(static_cast<int>(kFamilyNameMaxChars));
+    LabelledEdit(row, "姓氏:", "编辑框_姓氏", 48, input)
+        ->setMaxLength(static_cast<int>(kFamilyNameMaxChars));
     row->addWidget(new QLabel("性别:", input));
     QComboBox* sex = Combo("组合框_性别", input);
     sex->addItems({"男", "女"});
@@ -324,8 +325,10 @@ QWidget* MainWindow::BuildEnglishPage() {
     auto* v = new QVBoxLayout(page);
     QGroupBox* input = Group("分组框9", "", page);
     auto* row = new QHBoxLayout(input);
-    LabelledEdit(row, "姓氏:", "编辑框_英文姓氏", 48, input)->setMaxLength(static_cast<int>(kFamilyNameMaxChars));
-    LabelledEdit(row, "名字:", "编辑框_英文名字", 64, input)->setMaxLength(static_cast<int>(kGivenNameMaxChars));
+    LabelledEdit(row, "姓氏:", "编辑框_英文姓氏", 48, input)
+        ->setMaxLength(static_cast<int>(kFamilyNameMaxChars));
+    LabelledEdit(row, "名字:", "编辑框_英文名字", 64, input)
+        ->setMaxLength(static_cast<int>(kGivenNameMaxChars));
     const char* genders[3][2] = {
         {"单选框_男性化", "男性化"}, {"单选框_女性化", "女性化"}, {"单选框_中性化", "中性化"}};
     for (int i = 0; i < 3; ++i) {
@@ -387,8 +390,10 @@ QWidget* MainWindow::BuildScoringPage() {
     auto* v = new QVBoxLayout(page);
     QGroupBox* input = Group("分组框11", "", page);
     auto [row, dateRow] = TwoLines(input);
-    LabelledEdit(row, "姓氏:", "编辑框_评分姓氏", 48, input)->setMaxLength(static_cast<int>(kFamilyNameMaxChars));
-    LabelledEdit(row, "名字:", "编辑框_评分名字", 64, input)->setMaxLength(static_cast<int>(kGivenNameMaxChars));
+    LabelledEdit(row, "姓氏:", "编辑框_评分姓氏", 48, input)
+        ->setMaxLength(static_cast<int>(kFamilyNameMaxChars));
+    LabelledEdit(row, "名字:", "编辑框_评分名字", 64, input)
+        ->setMaxLength(static_cast<int>(kGivenNameMaxChars));
     row->addStretch();
     row->addWidget(Button("按钮_评分", "评分", input));
     dateRow->addWidget(new QLabel("出生日期:", input));

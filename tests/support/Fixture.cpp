@@ -74,7 +74,8 @@ void ReferenceFile::CompleteRatings() {
     for (const auto& a : ElementsUtf8())
         for (const auto& b : ElementsUtf8())
             for (const auto& c : ElementsUtf8())
-                if (missing("select count(*) from LM_三才配置 where 三才=?", SqlParam::Text(Gbk(a + b + c))))
+                if (missing("select count(*) from LM_三才配置 where 三才=?",
+                            SqlParam::Text(Gbk(a + b + c))))
                     AddTalent(a + b + c, "吉");
 }
 

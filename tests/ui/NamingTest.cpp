@@ -1,6 +1,6 @@
 // Naming pages driven through the real main window over the real reference database.
-#include <QCheckBox>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QGridLayout>
@@ -14,7 +14,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-
 #include <filesystem>
 
 #include "app/AppContext.h"
@@ -129,7 +128,8 @@ private slots:
     // A settings file that is there but cannot be read is reported at start-up and left alone at
     // shutdown: its records are still in it.
     void anUnreadableSettingsFileIsReportedAndKept() {
-        const std::filesystem::path folder = std::filesystem::path(config.path().toStdString()) / "lumo";
+        const std::filesystem::path folder =
+            std::filesystem::path(config.path().toStdString()) / "lumo";
         const std::filesystem::path file = folder / "config.dat";
         std::filesystem::create_directories(folder);
         std::filesystem::remove(file);

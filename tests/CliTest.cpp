@@ -78,6 +78,40 @@ TEST_F(Cli, RefusesEmptyNamesAndMissingDatabases) {
     EXPECT_EQ(RunCli("frobnicate").exitCode, 2);
 }
 
+TEST_F(Cli, RefusesToScoreWithDamagedData) {
+    std::string damaged = dir.File("damaged.db");
+    {
+        test::ReferenceFile file(damaged);
+        file.AddChar({"李", 7, 7, "木", "李", "lǐ"});  // no 81 numbers: every name would score low
+    }
+    CliRun r = RunCli("--db '" + damaged + "' score 李 李李");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.out, "");
+    CliRun told = RunCli("--db '" + damaged + "' score 李 李李", true);
+    EXPECT_NE(told.out.find("八十一数理表应有 81 个数，只有 0 个"), std::string::npos) << told.out;
+}
+
+TEST_F(Cli, RefusesUnknownOptionsAndTextsTheCoreCannotHold) {
+    struct Case {
+        const char* arguments;
+        const char* message;
+    } cases[] = {
+        {"char 明 --bogus", "lumo-cli: unknown option --bogus\n"},
+        {"score 李 家明 --out x", "lumo-cli: unknown option --out\n"},
+        {"chart 2020 1 1 0 --json", "lumo-cli: unknown option --json\n"},
+        {"score 李 😀😀", "lumo-cli: argument 5 (😀😀) holds a character that GBK cannot represent\n"},
+        {"score 李 $(printf '\\344\\270')", "lumo-cli: argument 5 is not valid UTF-8\n"},
+        {"score 李 $(printf '\\300\\257')",
+         "lumo-cli: argument 5 is not valid UTF-8\n"},  // overlong "/"
+        {"score 李家明明明 明", "姓氏最多4个字（如 李、欧阳），请重新输入姓氏。\n"},
+    };
+    for (const Case& c : cases) {
+        CliRun r = RunCli("--db '" + db + "' " + c.arguments, true);
+        EXPECT_EQ(r.exitCode, 2) << c.arguments;
+        EXPECT_EQ(r.out, c.message) << c.arguments;
+    }
+}
+
 TEST_F(Cli, RefusesNamesThatAreNotChineseAndWarnsOfUnlistedCharacters) {
     const struct {
         const char *family, *given, *message;

@@ -41,6 +41,22 @@ TEST(GbkText, MatchesOnlyOnCharacterBoundaries) {
     EXPECT_EQ(gbk::Find("abc", ""), std::string::npos);
 }
 
+TEST(GbkText, ALoneLeadByteNeverSwallowsTheByteAfterIt) {
+    struct Case {
+        std::string text;
+        std::vector<std::string> pieces;  // split at ";"
+    } cases[] = {
+        {"\xA3;b", {"\xA3", "b"}},
+        {"a\xA3;", {"a\xA3", ""}},
+        {"\xA3\xA3;", {"\xA3\xA3", ""}},  // a real pair
+        {"\x81\x3B;", {"\x81", "", ""}},  // 0x3B is no trail byte
+    };
+    for (const Case& c : cases) EXPECT_EQ(gbk::Split(c.text, ";"), c.pieces) << c.text;
+    EXPECT_EQ(gbk::ReplaceAll("\xA3 x", " ", "_"), "\xA3_x");
+    EXPECT_EQ(gbk::CutToBytes("\xA3\x20", 1), "\xA3");
+    EXPECT_EQ(GbkToUtf8("\xA3 a"), "? a");
+}
+
 TEST(GbkText, SplitKeepsEmptyPieces) {
     struct Case {
         std::string text;
@@ -187,6 +203,7 @@ class Articles : public ::testing::Test {
             Add(file, "LM_育儿百科", 2, "新生儿", "睡眠", "<b>多睡</b>");
             Add(file, "LM_育儿百科", 3, "新生儿", "喂养", "second text");
             Add(file, "LM_算命风水", 1, "风水", "睡眠", "风水的睡眠");
+            file.CompleteRatings();
         }
         ASSERT_TRUE(test::LoadFile(db, path));
     }

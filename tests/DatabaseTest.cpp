@@ -178,10 +178,55 @@ TEST_F(Loader, AMissingTableShowsSqliteError) {
     EXPECT_NE(sink.messages[0].text.find("no such table"), std::string::npos);
 }
 
+TEST_F(Loader, DamagedDataIsReportedAndNeverScored) {
+    struct Case {
+        const char* what;
+        const char* damage;  // SQL run on a good file, or "" to write the bytes below instead
+        std::string bytes;
+        const char* message;  // a part of the one message
+    } cases[] = {
+        {"no 81 numbers", "delete from LM_八一灵动数", "", "八十一数理表应有 81 个数，只有 0 个"},
+        {"80 numbers", "delete from LM_八一灵动数 where Id = 81", "", "只有 80 个"},
+        {"124 talents", "delete from LM_三才配置 where 三才 = '金金金'", "", "只有 124 种"},
+        {"text strokes", "update LM_CNWord set 简体笔画数 = 'abc' where 汉字 = '涛'", "",
+         "“涛”的笔画数（'abc'，18）不是 1 至 64 之间的整数"},
+        {"NULL strokes", "update LM_CNWord set 繁体笔画数 = NULL", "", "（10，NULL）"},
+        {"negative strokes", "update LM_CNWord set 简体笔画数 = -3", "", "（-3，18）"},
+        {"huge strokes", "update LM_CNWord set 繁体笔画数 = 9999999999", "", "（10，9999999999）"},
+        {"element X", "update LM_CNWord set 五行属性 = 'X'", "", "“涛”的五行“X”不是金木水火土之一"},
+        {"zero bytes", "", "", "数据文件已损坏或不是 Lumo 的数据文件："},
+        {"not a database", "", std::string(4096, 'x'), "数据文件已损坏或不是 Lumo 的数据文件："},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string path = dir.File(std::string(c.what) + ".db");
+        if (*c.damage) {
+            test::ReferenceFile file(path);
+            file.AddChar({"涛", 10, 18, "水"});
+            file.AddUniformRatings("吉", "吉");
+            ASSERT_TRUE(file.db().Exec(Gbk(c.damage)));
+        } else {
+            std::ofstream(path, std::ios::binary) << c.bytes;
+        }
+        SqliteDatabase db;
+        test::RecordingSink sink;
+        EXPECT_FALSE(test::LoadFile(db, path, &sink));
+        EXPECT_FALSE(db.IsOpen());
+        ASSERT_EQ(sink.messages.size(), 1u);
+        const std::string text = GbkToUtf8(sink.messages[0].text);
+        EXPECT_NE(text.find(c.message), std::string::npos) << text;
+        EXPECT_NE(text.find(path), std::string::npos) << text;
+    }
+}
+
 TEST_F(Loader, AFolderWithAnApostropheLoads) {
     std::filesystem::create_directories(dir.path() / "Tom's files");
     std::string path = (dir.path() / "Tom's files" / "namedata.db").string();
-    { test::ReferenceFile file(path); file.AddChar({"李", 7, 7, "木"}); }
+    {
+        test::ReferenceFile file(path);
+        file.AddChar({"李", 7, 7, "木"});
+        file.CompleteRatings();
+    }
     SqliteDatabase db;
     ASSERT_TRUE(test::LoadFile(db, path));
     Statement st = db.Query(Gbk("select * from LM_CNWord where 汉字=?"), {SqlParam::Text(Gbk("李"))});

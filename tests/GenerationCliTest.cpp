@@ -113,8 +113,55 @@ TEST(GenerateCommand, ClassicTextEnglishRowsAndMessages) {
     ASSERT_EQ(single.exitCode, 0);
     EXPECT_EQ(single.out.rfind("一字名数理得分较低,所以软件自动降低评分标准!\n", 0), 0u);
     CliResult noFamily = Generate("combination --length 2", "2>&1");
-    EXPECT_EQ(noFamily.exitCode, 0);
+    EXPECT_EQ(noFamily.exitCode, 2);
     EXPECT_EQ(noFamily.out, "请输入姓氏\n");
+}
+
+// `n` distinct GB2312 hanzi, UTF-8.
+std::string DistinctHanzi(std::size_t n) {
+    std::string gbk;
+    for (unsigned lead = 0xB0; lead <= 0xF7 && n; ++lead)
+        for (unsigned trail = 0xA1; trail <= 0xFE && n; ++trail, --n) {
+            gbk.push_back(static_cast<char>(lead));
+            gbk.push_back(static_cast<char>(trail));
+        }
+    return GbkToUtf8(gbk);
+}
+
+TEST(GenerateCommand, ARefusedRunPrintsOneMessageAndExits2) {
+    struct Case {
+        std::string arguments;
+        std::string message;  // all of stdout and stderr
+    } cases[] = {
+        {"high-score", "请输入姓氏\n"},
+        {"high-score --surname ''", "请输入姓氏\n"},
+        {"classic --surname ' '", "请输入姓氏\n"},
+        {"high-score --surname 张王李赵钱", "姓氏最多4个字（如 李、欧阳），请重新输入姓氏。\n"},
+        {"combination --surname 李 --chars " + DistinctHanzi(501),
+         "组合的字最多500个，请删去一些再组合。\n"},
+        {"poetry --surname 李 --chars 'ab c'",
+         "lumo-cli generate: --chars of poetry takes Chinese characters only\n"},
+        {"super --surname 李 --required-elements 金 --forbidden-elements 木金",
+         "lumo-cli generate: --required-elements and --forbidden-elements share 金\n"},
+        {"english --surname 李 --given $(printf '\\377')",
+         "lumo-cli: argument 8 is not valid UTF-8\n"},
+        {"high-score --surname 李 --bogus", "lumo-cli: unknown option --bogus\n"},
+        {"high-score --surname 李 --second 😀",
+         "lumo-cli: argument 8 (😀) holds a character that GBK cannot represent\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.substr(0, 80));
+        CliResult r = Generate(c.arguments, "2>&1");
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.out, c.message);
+    }
+}
+
+TEST(GenerateCommand, ARunThatFindsNothingSaysSo) {
+    // Every nickname of the family name 小 in the style 小A holds the family name again.
+    CliResult r = Generate("nickname --surname 小 --style 小A", "2>&1");
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "没有找到符合条件的名字\n");
 }
 
 TEST(GenerateCommand, SharesTheFamilyNameRulesOfTheWindow) {

@@ -24,6 +24,11 @@ TEST(SplitCharacters, CutsAtTheBoundaryOf122) {
         {"a{b", {"a", "{b"}},
         {Gbk("李") + "\xB0", {Gbk("李"), "\xB0"}},  // a lone lead byte at the end stays one byte
         {"a~", {"a", "~"}},
+        // A lead byte pairs only with a trail byte (0x40..0x7E, 0x80..0xFE).
+        {"\xA3;" + Gbk("李"), {"\xA3", ";", Gbk("李")}},
+        {"\xA3 b", {"\xA3", " ", "b"}},
+        {"{;", {"{", ";"}},
+        {"\xA3\x7F", {"\xA3", "\x7F"}},
     };
     for (const Case& c : cases) EXPECT_EQ(SplitCharacters(c.text), c.parts) << GbkToUtf8(c.text);
 }

@@ -24,6 +24,7 @@ class KeptNames : public ::testing::Test {
             file.AddChar({"欧", 8, 15, "土", "歐", "ōu"});
             file.AddChar({"阳", 6, 17, "土", "陽", "yáng"});
             file.AddChar({"修", 9, 10, "金", "修", "xiū"});
+            file.CompleteRatings();
         }
         ASSERT_TRUE(test::LoadFile(db, path));
     }

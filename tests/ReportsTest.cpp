@@ -172,6 +172,7 @@ class ReportDatabase : public ::testing::Test {
             file.AddChar({"无", 4, 12, "", "無", "wú"});  // a row without element: unlisted
             for (int n = 1; n <= 81; ++n) AddNumber(file, n);
             AddTalent(file, "金金木");
+            file.CompleteRatings();
             file.db().Finalize(
                 file.db().Query(Gbk("insert into LM_百家姓 values (1, ?, ?, ?, ?)"),
                                 {SqlParam::Text(Gbk("张")), SqlParam::Text(Gbk("源于<b>黄帝</b>")),

@@ -92,6 +92,33 @@ TEST(RecordsValue, SplitsByCharactersNotBytes) {
     EXPECT_EQ(rows[1].name, "b");
 }
 
+TEST(RecordsValue, ALoneLeadByteIsItsOwnCharacterAndTheRoundTripIsStable) {
+    struct Case {
+        std::string value;
+        std::size_t rows;
+    } cases[] = {
+        {"\xA3", 1},                    // the whole value a lone lead byte
+        {"\xA3;b|c|", 2},               // before ";" it is a character of its own
+        {"a;b;c;d;e;f;\xA3|", 1},       // column 7, before the row's "|"
+        {"a;b;c;d;e;f;g;\xA3", 1},      // past column 7
+        {"a;b;c;d;e;f;g\xA3;h|x|", 2},  // column 7 ends in it, an eighth field follows
+        {"\xB0\xA1;97\xB0", 1},         // a file cut inside a character
+        {"\xA3 b;\xA3\xA3|", 1},        // before a space, and a real pair
+    };
+    for (const Case& c : cases) {
+        std::vector<NameRow> once = DecodeRecords(c.value);
+        ASSERT_EQ(once.size(), c.rows) << U(c.value);
+        std::string encoded = EncodeRecords(once);
+        std::vector<NameRow> twice = DecodeRecords(encoded);
+        ASSERT_EQ(twice.size(), once.size()) << U(c.value);
+        for (std::size_t i = 0; i < once.size(); ++i)
+            EXPECT_EQ(Cells(twice[i]), Cells(once[i])) << U(c.value);
+        EXPECT_EQ(EncodeRecords(twice), encoded) << U(c.value);  // no field grows on every save
+    }
+    EXPECT_EQ(DecodeRecords("\xA3;b|")[0].name, "\xA3");
+    EXPECT_EQ(DecodeRecords("\xA3;b|")[0].simplifiedStrokes, "b");
+}
+
 TEST(IniFile, ReadsWritesAndKeepsWhatItDoesNotOwn) {
     std::string text = "; comment\n[other]\nkey=outside\n[section]\n key = a=b \n\n[third]\nx=1\n";
     IniFile ini = IniFile::Parse(text);

@@ -4,16 +4,18 @@
 #include <QRadioButton>
 
 #include "app/AppContext.h"
+#include "content/SettingsFile.h"
+#include "db/Gbk.h"
 #include "ui/ArticleReader.h"
 #include "ui/ChartPage.h"
 #include "ui/DetailWindow.h"
 #include "ui/DictionaryDialog.h"
 #include "ui/ExportButtons.h"
-#include "ui/Pronunciation.h"
 #include "ui/GenerationPanel.h"
 #include "ui/MainWindow.h"
-#include "content/SettingsFile.h"
 #include "ui/Menus.h"
+#include "ui/MessageBoxes.h"
+#include "ui/Pronunciation.h"
 #include "ui/RecordsPanel.h"
 #include "ui/Skins.h"
 
@@ -53,7 +55,13 @@ void MainController::Start() {
     window_.findChild<ui::ChartPage*>()->ComputeAtStartUp();
     generation_->SetLastRunSurname(window_.findChild<QLineEdit*>("编辑框_姓氏")->text());
     window_.ModeRadioClicked(window_.findChild<QRadioButton*>("单选框_经典起名"));
-    records_->ApplySettings(LoadSettings(SettingsLocation()));
+    bool unreadable = false;
+    records_->ApplySettings(LoadSettings(SettingsLocation(), &unreadable));
+    // The records are still in the file: say so, and leave the file alone at shutdown.
+    saveSettings_ = !unreadable;
+    if (unreadable)
+        ui::MessageBoxes::Show(&window_, UserMessage{UnreadableSettingsMessage(SettingsLocation()),
+                                                     Gbk("提示"), MessageIcon::Warning});
     generation_->ResetCharSetting();
     context_.StartLoader(&window_);
 }
@@ -64,7 +72,8 @@ void MainController::Shutdown() {
     generation_->StopGeneration();
     context_.WaitForLoader();
     context_.ReferenceDb().Close();
-    SaveSettings(SettingsLocation(), records_->ReadSettings());  // a failed write is not reported
+    // A failed write is not reported; a file that could not be read at start-up is not replaced.
+    if (saveSettings_) SaveSettings(SettingsLocation(), records_->ReadSettings());
 }
 
 }  // namespace lumo::app

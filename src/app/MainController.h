@@ -22,7 +22,8 @@ public:
     // The creation sequence, after the window exists: date lists, birth chart, the remembered
     // family name, the classic status text, the settings, and last the reference-data loader.
     void Start();
-    // Stops any run, closes the database and saves the settings. Idempotent.
+    // Stops any run, closes the database and saves the settings (unless the file was there but
+    // could not be read at start-up). Idempotent.
     void Shutdown();
 
     ui::GenerationPanel& Generation() { return *generation_; }
@@ -34,6 +35,7 @@ private:
     ui::GenerationPanel* generation_;
     ui::RecordsPanel* records_;
     bool shutDown_ = false;
+    bool saveSettings_ = true;  // false when the settings file was there but unreadable
 };
 
 }  // namespace lumo::app

@@ -94,7 +94,7 @@ std::string MissingElementCharacters(const std::string& elementString) {
         bool found = false;
         // Element strings alternate one element and one comma, so compare character by character.
         for (std::size_t i = 0; i + 1 < elementString.size() && !found;) {
-            if (static_cast<unsigned char>(elementString[i]) >= 0x81) {
+            if (GbkCharLength(elementString, i) == 2) {
                 found = elementString.compare(i, 2, element) == 0;
                 i += 2;
             } else {

@@ -59,7 +59,7 @@ std::string ChartJson(const BirthChart& chart, const ChartAnalysis& a) {
 
 int RunChart(int argc, char** argv, int first) {
     Args args;
-    if (!ParseArgs(argc, argv, first, {}, args)) return kExitUsage;
+    if (!ParseArgs(argc, argv, first, {}, {"--json"}, args)) return kExitUsage;
     if (args.positional.size() != 4) {
         std::cerr << "usage: lumo-cli chart YEAR MONTH DAY HOUR\n";
         return kExitUsage;

@@ -38,7 +38,51 @@ std::string Args::Get(const std::string& name, const std::string& fallback) cons
     return it == options.end() ? fallback : it->second;
 }
 
-bool ParseArgs(int argc, char** argv, int first, const std::vector<std::string>& valued, Args& out) {
+bool IsValidUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        std::size_t n = 0;
+        char32_t cp = 0;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        } else if (b >= 0xC2 && b <= 0xDF) {
+            n = 1, cp = b & 0x1F;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            n = 2, cp = b & 0x0F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            n = 3, cp = b & 0x07;
+        } else {
+            return false;
+        }
+        for (std::size_t k = 1; k <= n; ++k) {
+            if (i + k >= text.size()) return false;
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            if ((c & 0xC0) != 0x80) return false;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        const char32_t smallest[] = {0, 0x80, 0x800, 0x10000};
+        if (cp < smallest[n] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+        i += n + 1;
+    }
+    return true;
+}
+
+bool ParseArgs(int argc, char** argv, int first, const std::vector<std::string>& valued,
+               const std::vector<std::string>& flags, Args& out) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view text = argv[i];
+        if (!IsValidUtf8(text)) {
+            std::cerr << "lumo-cli: argument " << i << " is not valid UTF-8\n";
+            return false;
+        }
+        if (!IsGbkEncodable(text)) {
+            std::cerr << "lumo-cli: argument " << i << " (" << text
+                      << ") holds a character that GBK cannot represent\n";
+            return false;
+        }
+    }
     for (int i = 1; i < argc; ++i) {
         if (i == first - 1) continue;
         std::string a = argv[i];
@@ -46,6 +90,12 @@ bool ParseArgs(int argc, char** argv, int first, const std::vector<std::string>&
             bool takesValue = a == "--db";
             for (const std::string& v : valued) takesValue |= (v == a);
             if (!takesValue) {
+                bool known = false;
+                for (const std::string& f : flags) known |= (f == a);
+                if (!known) {
+                    std::cerr << "lumo-cli: unknown option " << a << "\n";
+                    return false;
+                }
                 out.options[a] = "";
                 continue;
             }

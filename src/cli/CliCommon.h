@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "db/SqliteDatabase.h"
@@ -23,9 +24,16 @@ struct Args {
 };
 
 // Parses the whole command line except the command word at argv[first - 1]. Options listed in
-// `valued` (and --db) take the next argument as their value; any other "--x" is a flag.
-// Answers false (with a message on stderr) when a valued option has no value.
-bool ParseArgs(int argc, char** argv, int first, const std::vector<std::string>& valued, Args& out);
+// `valued` (and --db) take the next argument as their value; those in `flags` take none.
+// Answers false (with a message on stderr) for an option of neither list, a valued option without
+// a value, and any argument that is not valid UTF-8 or holds a character GBK cannot represent
+// (the core could only see it as "?").
+bool ParseArgs(int argc, char** argv, int first, const std::vector<std::string>& valued,
+               const std::vector<std::string>& flags, Args& out);
+
+// True when the text is well-formed UTF-8 (no overlong forms, surrogates or code points past
+// U+10FFFF).
+bool IsValidUtf8(std::string_view text);
 
 // The folder holding the running executable.
 std::string ProgramDirectory();

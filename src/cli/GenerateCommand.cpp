@@ -8,6 +8,7 @@
 #include "cli/Commands.h"
 #include "db/Gbk.h"
 #include "generation/GenerationWorker.h"
+#include "generation/InputLimits.h"
 #include "numerology/Characters.h"
 #include "numerology/NameCheck.h"
 
@@ -18,7 +19,7 @@ namespace {
 // the same operations the desktop applies, and printed when the run has ended.
 class PrintingObserver : public GenerationObserver {
   public:
-    void OpenWaitWindow() override {}
+    void OpenWaitWindow() override { opened = true; }
     void CloseWaitWindow() override {}
     void ShowMessage(const UserMessage& m) override { Err(m.text); }
     void SetEnabled(RunControl, bool) override {}
@@ -33,6 +34,8 @@ class PrintingObserver : public GenerationObserver {
         PlaceRows(rows, first, std::move(batch));
     }
     void RemoveEmptyRows(ResultList) override { lumo::RemoveEmptyRows(rows); }
+    // A run that ends without opening its wait window was refused by the core.
+    void RunFinished() override { refused = !opened; }
     void SortByScore(ResultList) override { lumo::SortByScore(rows); }
     void Renumber(ResultList) override { lumo::Renumber(rows); }
     void SetClassicText(const std::string& text) override { classicText = text; }
@@ -43,6 +46,8 @@ class PrintingObserver : public GenerationObserver {
     std::vector<NameRow> rows;
     std::string classicText;
     std::vector<EnglishRow> english;
+    bool opened = false;
+    bool refused = false;
 };
 
 std::optional<NamingMode> ModeNamed(const std::string& word) {
@@ -131,9 +136,13 @@ std::string ReadInputs(const Args& args, GenerationInputs& in) {
     }
     if (args.Has("--chars")) {
         std::string chars = Utf8ToGbk(args.Get("--chars"));
-        if (in.mode == NamingMode::Poetry)
-            in.poemCharacters = SplitCharacters(chars);
-        else
+        if (in.mode == NamingMode::Poetry) {
+            // The poetry page offers the characters of a poem; here they are typed.
+            in.poemCharacters = SplitCharacters(WithoutSpaces(chars));
+            for (const std::string& c : in.poemCharacters)
+                if (!IsChineseCharacter(c))
+                    return "--chars of poetry takes Chinese characters only";
+        } else
             in.combinationText = chars;
     }
     static const std::map<std::string, NicknameStyle> styles = {{"AA", NicknameStyle::Doubled},
@@ -149,6 +158,14 @@ std::string ReadInputs(const Args& args, GenerationInputs& in) {
     in.englishGender = static_cast<EnglishGender>(gender[0] - '0');
     if (!TickElements(args, in.superFilters))
         return "element options take characters of 金木水火土";
+    if (args.Has("--required-elements") && args.Has("--forbidden-elements"))
+        for (std::size_t i = 0; i < 5; ++i)
+            if (in.superFilters.elements[static_cast<std::size_t>(FilterMaster::Required)][i]
+                    .ticked &&
+                in.superFilters.elements[static_cast<std::size_t>(FilterMaster::Forbidden)][i]
+                    .ticked)
+                return "--required-elements and --forbidden-elements share " +
+                       GbkToUtf8(ElementCaptions()[i]);
     in.perCandidateQueries = args.Has("--per-candidate-queries");
     in.filterUnsuitable = !args.Has("--include-unsuitable");
     return {};
@@ -178,7 +195,9 @@ int RunGenerate(int argc, char** argv, int first) {
                                              "--required-elements",
                                              "--forbidden-elements",
                                              "--birth"};
-    if (!ParseArgs(argc, argv, first, valued, args)) return kExitUsage;
+    if (!ParseArgs(argc, argv, first, valued,
+                   {"--include-unsuitable", "--per-candidate-queries", "--favorable"}, args))
+        return kExitUsage;
     std::optional<NamingMode> mode =
         args.positional.empty() ? std::nullopt : ModeNamed(args.positional[0]);
     if (!mode)
@@ -187,14 +206,16 @@ int RunGenerate(int argc, char** argv, int first) {
     GenerationInputs in;
     in.mode = *mode;
     if (std::string error = ReadInputs(args, in); !error.empty()) return Refuse(error);
-    // The English start button refuses an empty family name or given name before any run.
-    if (in.mode == NamingMode::English && in.familyName.empty())
-        return Err(Gbk("请输入姓氏")), kExitUsage;
+    // An empty family name is refused before any run, whatever the mode: the run would only
+    // carry on without one.
+    if (WithoutSpaces(in.familyName).empty()) return Err(Gbk("请输入姓氏")), kExitUsage;
     if (in.mode == NamingMode::English && in.englishGivenName.empty())
         return Err(Gbk("请输入名字")), kExitUsage;
     // Every other mode joins the family name to Chinese characters: it must be one itself.
     if (in.mode != NamingMode::English)
         if (auto problem = FamilyNameProblem(in.familyName)) return Err(*problem), kExitUsage;
+    // The limits the run itself would refuse with, refused here before loading anything.
+    if (auto problem = GenerationInputProblem(in)) return Err(*problem), kExitUsage;
 
     std::vector<ChartElement> favorable;
     if (!FavorableElements(args, favorable)) return kExitUsage;
@@ -222,7 +243,9 @@ int RunGenerate(int argc, char** argv, int first) {
                             r.grids, r.threeTalents, r.score});
     }
     Out(out);
-    return kExitOk;
+    // A run that finds nothing says so, so that an empty output never passes for a silent error.
+    if (out.empty() && !window.refused) Err(Gbk("没有找到符合条件的名字"));
+    return window.refused ? kExitUsage : kExitOk;
 }
 
 }  // namespace lumo::cli

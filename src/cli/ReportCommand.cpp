@@ -13,7 +13,7 @@ namespace lumo::cli {
 
 int RunReport(int argc, char** argv, int first) {
     Args args;
-    if (!ParseArgs(argc, argv, first, {"--out"}, args)) return kExitUsage;
+    if (!ParseArgs(argc, argv, first, {"--out"}, {}, args)) return kExitUsage;
     std::string family, given;
     if (!ReadNameArguments(args, family, given)) return kExitUsage;
     DataFolder folder = DataFolder::Locate(ProgramDirectory());

@@ -39,7 +39,7 @@ void PrintScore(const NameEvaluation& e, const std::string& fullName, bool json)
 
 int RunScore(int argc, char** argv, int first) {
     Args args;
-    if (!ParseArgs(argc, argv, first, {}, args)) return kExitUsage;
+    if (!ParseArgs(argc, argv, first, {}, {"--json"}, args)) return kExitUsage;
     std::string family, given;
     if (!ReadNameArguments(args, family, given)) return kExitUsage;
     SqliteDatabase db;
@@ -52,7 +52,7 @@ int RunScore(int argc, char** argv, int first) {
 
 int RunChar(int argc, char** argv, int first) {
     Args args;
-    if (!ParseArgs(argc, argv, first, {}, args)) return kExitUsage;
+    if (!ParseArgs(argc, argv, first, {}, {"--json"}, args)) return kExitUsage;
     std::vector<std::string> chars = args.positional.empty()
                                          ? std::vector<std::string>{}
                                          : SplitCharacters(Utf8ToGbk(args.positional[0]));

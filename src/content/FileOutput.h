@@ -14,4 +14,14 @@ bool WriteFileAtomically(const std::filesystem::path& file, std::string_view byt
 // The whole content of a file, or false when it cannot be read.
 bool ReadWholeFile(const std::filesystem::path& file, std::string& bytes);
 
+// What reading a file found: its bytes, no file at all, or a file that is there but could not be
+// read whole (no permission, an I/O error, a folder in its place).
+enum class FileRead { Read, Missing, Failed };
+FileRead ReadFile(const std::filesystem::path& file, std::string& bytes);
+
+// Removes the temporary files WriteFileAtomically leaves beside `file` when it is killed before
+// its rename: "<name>.tmp" followed by digits, nothing else. Only for files that a single process
+// writes, since another writer's temporary file would go as well.
+void RemoveStaleTemporaries(const std::filesystem::path& file);
+
 }  // namespace lumo

@@ -1,11 +1,10 @@
 #include "content/GbkText.h"
 
+#include "db/Gbk.h"
+
 namespace lumo::gbk {
 
-std::size_t CharLength(const std::string& text, std::size_t i) {
-    auto b = static_cast<unsigned char>(text[i]);
-    return (b >= 0x81 && b <= 0xFE && i + 1 < text.size()) ? 2 : 1;
-}
+std::size_t CharLength(const std::string& text, std::size_t i) { return GbkCharLength(text, i); }
 
 std::size_t Find(const std::string& text, const std::string& needle, std::size_t from) {
     if (needle.empty()) return std::string::npos;

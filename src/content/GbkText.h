@@ -9,8 +9,8 @@
 // "{", "]" and many others can be) is never taken for the ASCII character.
 namespace lumo::gbk {
 
-// Byte length of the character that starts at `i`: 2 for a lead byte 0x81..0xFE with a byte
-// after it, otherwise 1.
+// Byte length of the character that starts at `i`: 2 for a lead byte 0x81..0xFE followed by a
+// trail byte (0x40..0x7E, 0x80..0xFE), otherwise 1 (a lone lead byte is a character of its own).
 std::size_t CharLength(const std::string& text, std::size_t i);
 
 // The first occurrence of `needle` that starts on a character boundary at or after `from`

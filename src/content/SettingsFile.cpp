@@ -94,6 +94,10 @@ std::string EncodeRecords(const std::vector<NameRow>& rows) {
         value += gbk::ReplaceAll(row.name, "\r\n", " ");
         for (int column = 2; column < NameRow::kColumns; ++column)
             value += ";" + row.Column(column);
+        // "|" is a GBK trail byte: after a lone lead byte it would be read as half of one
+        // character and the row would run into the next. An empty eighth field, which the
+        // decoder drops, keeps them apart.
+        if (EndsInLoneLeadByte(row.Column(NameRow::kColumns - 1))) value += ";";
         value += "|";
     }
     return value;
@@ -116,10 +120,12 @@ std::vector<NameRow> DecodeRecords(const std::string& value) {
     return rows;
 }
 
-Settings LoadSettings(const std::filesystem::path& file) {
+Settings LoadSettings(const std::filesystem::path& file, bool* unreadable) {
     Settings s;
     std::string bytes;
-    if (!ReadWholeFile(file, bytes)) return s;
+    const FileRead found = ReadFile(file, bytes);
+    if (unreadable) *unreadable = found == FileRead::Failed;
+    if (found != FileRead::Read) return s;
     IniFile ini = IniFile::Parse(bytes);
     auto read = [&](const std::string& key) {
         std::string v = ini.Get(K().section, key).value_or("");
@@ -139,11 +145,19 @@ Settings LoadSettings(const std::filesystem::path& file) {
     return s;
 }
 
+std::string UnreadableSettingsMessage(const std::filesystem::path& file) {
+    return Gbk("无法读取设置文件“") + Utf8ToGbk(file.string()) +
+           Gbk("”，上次的输入和名字记录没有载入。为免覆盖其中的名字记录，本次退出时不保存设置，"
+               "请检查该文件的权限或磁盘后重新打开软件。");
+}
+
 bool SaveSettings(const std::filesystem::path& file, const Settings& s) {
     std::error_code ec;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
     std::string existing;
-    IniFile ini = IniFile::Parse(ReadWholeFile(file, existing) ? existing : std::string());
+    if (ReadFile(file, existing) == FileRead::Failed) return false;
+    RemoveStaleTemporaries(file);
+    IniFile ini = IniFile::Parse(existing);
     ini.Set(K().section, K().family, s.familyName);
     ini.Set(K().section, K().sex, std::to_string(s.sexIndex));
     ini.Set(K().section, K().nameLength, std::to_string(s.nameLengthIndex));

@@ -30,13 +30,20 @@ std::filesystem::path SettingsLocation();
 inline constexpr std::size_t kSettingsValueLimit = 10239;
 
 // Reads the file; a missing or unreadable file, or a missing key, gives the defaults (empty texts,
-// 男, 一字, no records).
-Settings LoadSettings(const std::filesystem::path& file);
+// 男, 一字, no records). `unreadable`, when given, tells a file that is there but could not be
+// read (no permission, an I/O error) from a missing one: its records are still on disk, and the
+// program must not save over them.
+Settings LoadSettings(const std::filesystem::path& file, bool* unreadable = nullptr);
 
-// Writes the seven keys in their order, then 过滤不宜取名用字, keeping the file's other sections and keys. The file is
-// replaced atomically (a temporary file beside it, then a rename), so a crash or a full disk never
-// loses the records already saved; the folder is created when missing. Answers false when the
-// write failed, which callers ignore.
+// The message (GBK) the program shows at start-up for a settings file it cannot read.
+std::string UnreadableSettingsMessage(const std::filesystem::path& file);
+
+// Writes the seven keys in their order, then 过滤不宜取名用字, keeping the file's other sections
+// and keys. The file is replaced atomically (a temporary file beside it, then a rename), so a crash
+// or a full disk never loses the records already saved; the folder is created when missing. A file
+// that is there but cannot be read is never replaced (its records would be lost): the save answers
+// false. The temporary files of earlier saves that were killed before their rename are removed.
+// Answers false when the write failed.
 bool SaveSettings(const std::filesystem::path& file, const Settings& settings);
 
 // A stored text as a number: optional spaces, sign, digits and one decimal point; anything else
@@ -46,7 +53,9 @@ int SexIndexFromText(const std::string& text);         // 1 when |n| > 1e-7
 int NameLengthIndexFromText(const std::string& text);  // 1 when |n − 1| ≤ 1e-7
 
 // The records value: per row, columns 1..7 joined by ";" and ended by "|"; CR LF in column 1
-// becomes one space. Nothing is escaped.
+// becomes one space. Nothing is escaped; a row whose column 7 ends in a lone GBK lead byte gets an
+// empty eighth field so that the "|" after it stays a separator. Decoding what this encodes gives
+// the same rows back.
 std::string EncodeRecords(const std::vector<NameRow>& rows);
 
 // The rows of a records value, numbered from 1: every space back to CR LF, split at "|" and then

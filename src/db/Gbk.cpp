@@ -59,10 +59,7 @@ std::size_t Utf8SequenceLength(std::string_view s) {
     return i;
 }
 
-std::size_t GbkSequenceLength(std::string_view s) {
-    auto b = static_cast<unsigned char>(s[0]);
-    return (b >= 0x81 && b <= 0xFE && s.size() >= 2) ? 2 : 1;
-}
+std::size_t GbkSequenceLength(std::string_view s) { return GbkCharLength(s, 0); }
 
 Converter& ToGbk() {
     thread_local Converter c("GBK", "UTF-8");
@@ -94,6 +91,15 @@ std::string GbkToUtf8(std::string_view gbk) {
     std::string out;
     if (!ToUtf8().Run(gbk, out, GbkSequenceLength, nullptr)) return {};
     return out;
+}
+
+bool EndsInLoneLeadByte(std::string_view gbk) {
+    std::size_t i = 0, last = 0;
+    while (i < gbk.size()) {
+        last = i;
+        i += GbkCharLength(gbk, i);
+    }
+    return !gbk.empty() && i - last == 1 && IsGbkLeadByte(static_cast<unsigned char>(gbk[last]));
 }
 
 bool IsGbkEncodable(std::string_view utf8) {

@@ -7,6 +7,7 @@
 #include "db/Gbk.h"
 #include "generation/ClassicNames.h"
 #include "generation/EnglishNames.h"
+#include "generation/InputLimits.h"
 #include "generation/ModeCharacters.h"
 #include "numerology/Characters.h"
 
@@ -129,6 +130,13 @@ GenerationRun::GenerationRun(SqliteDatabase& db, GenerationInputs inputs,
       traits_(TraitsOf(in_.mode)) {}
 
 void GenerationRun::Execute() {
+    // A text past its limit is refused before anything else happens: no wait window, no other
+    // message, no list touched.
+    if (std::optional<std::string> problem = GenerationInputProblem(in_)) {
+        observer_.ShowMessage(UserMessage{*problem, Gbk("提示"), MessageIcon::Warning});
+        observer_.RunFinished();
+        return;
+    }
     observer_.OpenWaitWindow();
     waitWindowOpen_ = true;
     observer_.SetEnabled(RunControl::ModeSelectionTool, false);

@@ -1,6 +1,7 @@
 #include "generation/ModeCharacters.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "db/Gbk.h"
 #include "generation/NamePools.h"
@@ -48,7 +49,12 @@ std::vector<std::string> CombinationCharacters(const std::string& typed,
                                                const std::string& family) {
     std::string text = typed;
     if (!Occurs(family, text)) text += family;
-    return SplitCharacters(KeepHanzi(text));
+    // Each character once: a repeat would only list the same names again.
+    std::vector<std::string> set;
+    std::unordered_set<std::string> seen;
+    for (std::string& c : SplitCharacters(KeepHanzi(text)))
+        if (seen.insert(c).second) set.push_back(std::move(c));
+    return set;
 }
 
 std::vector<std::string> NicknameCharacters(const std::string& family,

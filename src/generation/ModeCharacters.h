@@ -24,7 +24,7 @@ std::vector<std::string> HighScoreCharacters(Sex sex, int nameLength, const std:
 std::vector<std::string> SuperAuspiciousCharacters(Sex sex, const std::string& family,
                                                    const UnsuitableChars& skip = {});
 
-// The typed characters (GB2312 hanzi only, in typed order, repeats kept), with the family name
+// The typed characters (GB2312 hanzi only, in typed order, each once), with the family name
 // appended when the typed text does not hold it.
 std::vector<std::string> CombinationCharacters(const std::string& typed, const std::string& family);
 

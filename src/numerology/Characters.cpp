@@ -22,7 +22,10 @@ std::vector<std::string> SplitCharacters(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size()) {
         auto b = static_cast<unsigned char>(text[i]);
-        std::size_t n = (b > 122 && i + 1 < text.size()) ? 2 : 1;
+        std::size_t n = (b > 122 && i + 1 < text.size() &&
+                         IsGbkTrailByte(static_cast<unsigned char>(text[i + 1])))
+                            ? 2
+                            : 1;
         out.emplace_back(text, i, n);
         i += n;
     }
@@ -42,7 +45,7 @@ std::string KeepHanzi(const std::string& text) {
     std::string out;
     std::size_t i = 0;
     while (i < s.size()) {
-        std::size_t n = static_cast<unsigned char>(s[i]) >= 128 ? 2 : 1;
+        std::size_t n = static_cast<unsigned char>(s[i]) >= 128 ? GbkCharLength(s, i) : 1;
         std::string piece = s.substr(i, n);
         if (IsHanziCode(piece)) out += piece;
         i += n;

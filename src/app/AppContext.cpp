@@ -12,13 +12,14 @@ namespace {
 
 // Hands loader messages to the UI thread.
 class QueuedMessages : public MessageSink {
-public:
+  public:
     explicit QueuedMessages(QObject* target) : target_(target) {}
     void Show(const UserMessage& m) override {
-        QMetaObject::invokeMethod(target_, [m] { ui::MessageBoxes::Show(nullptr, m); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            target_, [m] { ui::MessageBoxes::Show(nullptr, m); }, Qt::QueuedConnection);
     }
 
-private:
+  private:
     QObject* target_;
 };
 
@@ -35,13 +36,15 @@ AppContext::~AppContext() {
 
 QString AppContext::DataDir() const { return QString::fromStdString(data_.Path().string()); }
 
-void AppContext::StartLoader(QObject* uiThreadObject) {
+void AppContext::StartLoader(QObject* uiThreadObject, std::function<void()> loaded) {
     if (loader_.joinable()) return;
     ReferencePaths paths{Utf8ToGbk(programDir_.toStdString() + "/data/sqlite3.dll"),
                          Utf8ToGbk(data_.ReferenceDatabase().string())};
-    loader_ = std::thread([this, paths, uiThreadObject] {
+    loader_ = std::thread([this, paths, uiThreadObject, loaded = std::move(loaded)] {
         QueuedMessages messages(uiThreadObject);
         loaded_ = LoadReferenceData(db_, paths, messages);
+        if (loaded_ && loaded)
+            QMetaObject::invokeMethod(uiThreadObject, loaded, Qt::QueuedConnection);
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -14,7 +15,7 @@ namespace lumo::app {
 
 // The process-wide state: the one reference database and the loader that fills it.
 class AppContext {
-public:
+  public:
     explicit AppContext(QString programDir);
     ~AppContext();
     AppContext(const AppContext&) = delete;
@@ -26,7 +27,8 @@ public:
 
     // Starts LoadReferenceData on its own thread. Its messages are shown on the UI thread as
     // free message boxes (no owner), so the main window stays usable meanwhile.
-    void StartLoader(QObject* uiThreadObject);
+    // `loaded` runs on the thread of `uiThreadObject` once the tables are in memory.
+    void StartLoader(QObject* uiThreadObject, std::function<void()> loaded = {});
     // Waits for the loader (tests and the command line use this; the program never waits).
     void WaitForLoader();
 
@@ -35,7 +37,7 @@ public:
     QString DataDir() const;
     const DataFolder& Data() const { return data_; }
 
-private:
+  private:
     QString programDir_;
     DataFolder data_;
     SqliteDatabase db_;

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 
 #include "app/AppContext.h"
+#include "content/Articles.h"
 #include "content/SettingsFile.h"
 #include "db/Gbk.h"
 #include "ui/ArticleReader.h"
@@ -25,7 +26,8 @@ MainController::MainController(AppContext& context, ui::MainWindow& window)
     : context_(context),
       window_(window),
       generation_(new ui::GenerationPanel(
-          window, context.ReferenceDb(), [&context] { return context.ReferenceLoaded(); }, context.DataDir())) {
+          window, context.ReferenceDb(), [&context] { return context.ReferenceLoaded(); },
+          context.DataDir())) {
     connect(&window_, &ui::MainWindow::QuitRequested, this, [this] { window_.close(); });
     // The window is built but not yet shown: skin it now so it never appears unskinned.
     ui::ApplySkin(ui::kStartupSkin);
@@ -44,8 +46,9 @@ MainController::MainController(AppContext& context, ui::MainWindow& window)
     auto* reader = new ui::ArticleReader(window_, context_.ReferenceDb(), context_.Data());
     connect(window_.findChild<ui::Menus*>("菜单栏"), &ui::Menus::ArticleCategoryRequested, reader,
             &ui::ArticleReader::OpenArticleCategory);
-    connect(&window_, &ui::MainWindow::DictionaryRequested, this,
-            [this] { ui::DictionaryDialog::Run(&window_, context_.ReferenceDb(), context_.Data()); });
+    connect(&window_, &ui::MainWindow::DictionaryRequested, this, [this] {
+        ui::DictionaryDialog::Run(&window_, context_.ReferenceDb(), context_.Data());
+    });
 }
 
 void MainController::Start() {
@@ -63,7 +66,11 @@ void MainController::Start() {
         ui::MessageBoxes::Show(&window_, UserMessage{UnreadableSettingsMessage(SettingsLocation()),
                                                      Gbk("提示"), MessageIcon::Warning});
     generation_->ResetCharSetting();
-    context_.StartLoader(&window_);
+    // The introduction says how many articles the loaded database holds.
+    context_.StartLoader(&window_, [this] {
+        window_.ShowArticleCounts(ArticleCount(context_.ReferenceDb(), ArticleTable::Fortune),
+                                  ArticleCount(context_.ReferenceDb(), ArticleTable::Parenting));
+    });
 }
 
 void MainController::Shutdown() {

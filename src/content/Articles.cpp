@@ -35,6 +35,13 @@ std::optional<ArticleTable> ArticleTableNamed(const std::string& name) {
     return std::nullopt;
 }
 
+int ArticleCount(SqliteDatabase& db, ArticleTable table) {
+    Statement st = db.Query("select count(*) from " + TableName(table));
+    int count = st ? db.ColumnInt(st, 0) : 0;
+    db.Finalize(st);
+    return count;
+}
+
 std::vector<std::string> ArticleTitles(SqliteDatabase& db, ArticleTable table,
                                        const std::string& categoryTitle) {
     std::vector<std::string> titles;

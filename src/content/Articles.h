@@ -20,6 +20,9 @@ std::optional<ArticleTable> ArticleTableNamed(const std::string& name);
 std::vector<std::string> ArticleTitles(SqliteDatabase& db, ArticleTable table,
                                        const std::string& categoryTitle);
 
+// The number of articles of the table.
+int ArticleCount(SqliteDatabase& db, ArticleTable table);
+
 // The article page of a title: the first row with that title in the table (not limited to the
 // category); a missing article gives the title as heading and an empty body.
 std::string ArticlePage(SqliteDatabase& db, ArticleTable table, const std::string& title);

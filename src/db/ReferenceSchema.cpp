@@ -106,6 +106,7 @@ std::vector<TableLayout> BuildSupplements() {
     return {
         {Gbk("LM_用字注记"),
          Columns({{"Id", I, 10}, {"汉字", V, 2}, {"五行来源", V, 4}, {"不宜取名", V, 100}})},
+        {Gbk("LM_诗词注记"), Columns({{"Id", I, 10}, {"注记", V, 4000}})},
     };
 }
 

@@ -19,9 +19,9 @@ struct TableLayout {
 // layouts: the loader, the reference-data builder and the tests all take them from here.
 const std::vector<TableLayout>& ReferenceTables();
 
-// Tables added beside the nine, in creation and copy order: LM_用字注记. They are built, copied and
+// Tables added beside the nine, in creation and copy order: LM_用字注记, LM_诗词注记. They are built, copied and
 // looked up like the nine, but listed apart so that the nine keep their designed layouts. A
-// database file without them still loads; its characters then carry no notes.
+// database file without them still loads; its characters and poems then carry no notes.
 const std::vector<TableLayout>& SupplementTables();
 
 // The layout of one table (of the nine or the supplements) by its GBK name, or nullptr.
@@ -102,6 +102,11 @@ namespace charnote {
 // exception of the rule). 不宜取名: why the character is unsuitable for a given name, or empty.
 enum : int { kId = 0, kHanzi, kElementOrigin, kUnsuitable };
 }  // namespace charnote
+namespace poemnote {
+// Id: the poem's Id in LM_全唐诗. 注记: the editors' remarks and variant readings that the source
+// printed inside the verse, one a line, each led by the words it follows (「逻人」一作「叉」).
+enum : int { kId = 0, kNotes };
+}  // namespace poemnote
 namespace surname {
 enum : int { kId = 0, kSurname, kOrigin, kRegions, kFamous };
 }

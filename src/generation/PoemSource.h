@@ -14,18 +14,23 @@ std::vector<std::string> PoetNames(SqliteDatabase& db);
 // The titles of one poet's poems, in table order.
 std::vector<std::string> PoemTitles(SqliteDatabase& db, const std::string& poet);
 
-// The first poem of that title in table order; empty texts when there is none.
+// The poem at place `index` (0 …) of the poet's list, so that two poems of one title (杂诗, 无题)
+// and poems of the same title by other poets are told apart; empty texts when there is none.
 struct PoemText {
-    std::string content;   // 内容, punctuation kept
+    std::string content;   // 内容, the verse with its punctuation
     std::string initials;  // 首字母
+    std::string notes;     // LM_诗词注记: the editors' remarks, one a line; often empty
 };
-PoemText PoemByTitle(SqliteDatabase& db, const std::string& title);
+PoemText PoemOfPoet(SqliteDatabase& db, const std::string& poet, int index);
 
-// The preview page: heading "poet:title", every "。" followed by a line break, declared gb2312.
-std::string PoemPreviewPage(const std::string& poet, const std::string& title, const std::string& content);
+// The preview page: heading "poet:title", every "。" followed by a line break, declared gb2312;
+// the editors' remarks, when the poem has any, follow under 「注」 in smaller print.
+std::string PoemPreviewPage(const std::string& poet, const std::string& title,
+                            const std::string& content, const std::string& notes = {});
 
-// One entry per character of the poem without "，" and "。", with whether 首字母 holds it. Compared
-// character by character: a byte search could match across two GBK characters.
+// One entry per Chinese character of the poem, with whether 首字母 holds it: punctuation of any
+// kind (，。？！；：、「」《》 …) gets no box. Compared character by character: a byte search could
+// match across two GBK characters.
 struct PoemCharacter {
     std::string text;
     bool marked = false;

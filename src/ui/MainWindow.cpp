@@ -244,8 +244,9 @@ void MainWindow::BuildToolbarAndMenu() {
     quit->setObjectName("菜单_退出程序");
     connect(quit, &QAction::triggered, this, &MainWindow::QuitRequested);
 
-    // Top right of the window, beside the menus; the menus module makes it open the download page.
-    auto* download = new QLabel("新版程序已更新 点击下载", this);
+    // Top right of the window, beside the menus; the menus module makes it open the version page,
+    // which names the installed version (nothing here knows whether a newer one exists).
+    auto* download = new QLabel("检查新版本", this);
     download->setObjectName("新版程序下载");
     QFont underlined = download->font();
     underlined.setUnderline(true);

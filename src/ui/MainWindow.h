@@ -44,11 +44,13 @@ BirthMoment ReadBirthMoment(const DateLists& lists);
 // names as objectName. What happens inside the pages is wired by the page controllers.
 class MainWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
 
     void ToolbarCommand(int index);
     void ShowPage(int page);
+    // The introduction of the start page with the numbers of articles the database holds.
+    void ShowArticleCounts(int naming, int parenting);
     void ModeRadioClicked(QRadioButton* radio);
 
     QTabWidget* Pages() const { return pages_; }
@@ -73,7 +75,7 @@ public:
     QTableView* List(const QString& name) const;
     TextTableModel* ListModel(const QString& name) const;
 
-signals:
+  signals:
     void DictionaryRequested();
     void QuitRequested();
     void ChartPageOpened();

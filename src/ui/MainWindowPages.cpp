@@ -41,7 +41,11 @@ const char* const kIntroduction =
     "宝宝取名软件的主要特点:"
     "可按高分起名、诗词起名、组合起名、起小名、起英文名等模式生成名字，并且独有英文名字朗读功能。\r"
     "\n\r\n"
-    "提供近3000篇取名知识文章，提供近6000篇育儿知识文章,拥有功能强大的新华字典。";
+    "拥有功能强大的新华字典。";
+
+// Said once the reference database is loaded, with the numbers it holds.
+const char* const kArticleCounts =
+    "提供%1篇取名知识文章，提供%2篇育儿知识文章,拥有功能强大的新华字典。";
 
 const char* const kSuperPrinciple =
     "名字里缺少的五行，选择对应的五行，就可以进行后天补救。五格是根据姓名的康熙笔画数计算出来的，然"
@@ -162,6 +166,7 @@ QWidget* MainWindow::BuildModePage() {
 
     auto* intro = Named(
         new QLabel(QString::fromUtf8(kIntroduction).replace("\r\n\r\n", "\n"), page), "透明标签11");
+    intro->setProperty("introduction", intro->text());
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     v->addWidget(intro, 1);
@@ -500,6 +505,15 @@ QWidget* MainWindow::BuildClassicPage() {
     v->addWidget(group, 1);
     AddButtonRow(v, {{"按钮_经典生成", "不满意?再生成一次"}, {"按钮_经典导出", "导出"}}, page);
     return page;
+}
+
+void MainWindow::ShowArticleCounts(int naming, int parenting) {
+    auto* intro = findChild<QLabel*>("透明标签11");
+    if (!intro) return;
+    QString text = intro->property("introduction").toString();
+    const QString dictionary = "拥有功能强大的新华字典。";
+    if (text.endsWith(dictionary)) text.chop(dictionary.size());
+    intro->setText(text + QString::fromUtf8(kArticleCounts).arg(naming).arg(parenting));
 }
 
 }  // namespace lumo::ui

@@ -284,7 +284,7 @@ void Menus::WireClickableItems() {
         MakeClickable(shop, ShopPageUrl());
     }
     if (auto* download = window_.findChild<QLabel*>("新版程序下载"))
-        MakeClickable(download, ListSiteBase() + "/soft/");
+        MakeClickable(download, ListSiteBase() + "/soft/index.html?installed=" LUMO_VERSION);
 }
 
 void Menus::MakeClickable(QLabel* label, const QString& address) {

@@ -25,7 +25,8 @@ constexpr int kBoxesPerLine = 15;
 std::vector<QStringList> NumberedRows(const std::vector<std::string>& texts) {
     std::vector<QStringList> rows;
     rows.reserve(texts.size());
-    for (const std::string& t : texts) rows.push_back({QString::number(rows.size() + 1), FromGbk(t)});
+    for (const std::string& t : texts)
+        rows.push_back({QString::number(rows.size() + 1), FromGbk(t)});
     return rows;
 }
 
@@ -41,12 +42,18 @@ PoetryPanel::PoetryPanel(MainWindow& window, SqliteDatabase& db, QString dataDir
     : QObject(&window), window_(window), db_(db), dataDir_(std::move(dataDir)) {
     QTableView* poets = window_.List("超级列表框_诗人列表");
     QTableView* poems = window_.List("超级列表框_诗词残");
-    connect(poets->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &PoetryPanel::PoetChosen);
-    connect(poems->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &PoetryPanel::PoemChosen);
-    connect(window_.findChild<QPushButton*>("按钮2"), &QPushButton::clicked, this, &PoetryPanel::UsePoem);
-    connect(window_.findChild<QPushButton*>("按钮_全选"), &QPushButton::clicked, this, &PoetryPanel::TickAll);
-    connect(window_.findChild<QPushButton*>("按钮_反选"), &QPushButton::clicked, this, &PoetryPanel::Invert);
-    connect(window_.findChild<QPushButton*>("按钮_全清"), &QPushButton::clicked, this, &PoetryPanel::ClearAll);
+    connect(poets->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &PoetryPanel::PoetChosen);
+    connect(poems->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &PoetryPanel::PoemChosen);
+    connect(window_.findChild<QPushButton*>("按钮2"), &QPushButton::clicked, this,
+            &PoetryPanel::UsePoem);
+    connect(window_.findChild<QPushButton*>("按钮_全选"), &QPushButton::clicked, this,
+            &PoetryPanel::TickAll);
+    connect(window_.findChild<QPushButton*>("按钮_反选"), &QPushButton::clicked, this,
+            &PoetryPanel::Invert);
+    connect(window_.findChild<QPushButton*>("按钮_全清"), &QPushButton::clicked, this,
+            &PoetryPanel::ClearAll);
 }
 
 QString PoetryPanel::CurrentText(const char* list) const {
@@ -71,11 +78,18 @@ void PoetryPanel::PoetChosen() {
     SelectFirstRow(window_.List("超级列表框_诗词残"));
 }
 
+PoemText PoetryPanel::CurrentPoem() const {
+    QModelIndex current = window_.List("超级列表框_诗词残")->currentIndex();
+    if (!current.isValid()) return {};
+    return PoemOfPoet(db_, ToGbk(CurrentText("超级列表框_诗人列表")), current.row());
+}
+
 void PoetryPanel::PoemChosen() {
     QString title = CurrentText("超级列表框_诗词残");
     if (title.isEmpty()) return;
+    PoemText poem = CurrentPoem();
     std::string page = PoemPreviewPage(ToGbk(CurrentText("超级列表框_诗人列表")), ToGbk(title),
-                                       PoemByTitle(db_, ToGbk(title)).content);
+                                       poem.content, poem.notes);
     WriteFileAtomically(dataDir_.toStdString() + "/temp.html", page);
     // The preview shows the page just written, read as GB2312 like a browser would.
     window_.findChild<QTextBrowser*>("网页浏览框1")->setHtml(FromGbk(page));
@@ -91,12 +105,13 @@ void PoetryPanel::UsePoem() {
     }
     QWidget* grid = window_.findChild<QWidget*>("诗词字符_网格");
     auto* layout = static_cast<QGridLayout*>(grid->layout());
-    std::vector<PoemCharacter> chars = PoemCharacters(PoemByTitle(db_, ToGbk(title)));
+    std::vector<PoemCharacter> chars = PoemCharacters(CurrentPoem());
     for (std::size_t k = 0; k < chars.size(); ++k) {
         auto* box = new QCheckBox(FromGbk(chars[k].text), grid);
         box->setObjectName(QString("诗词字符%1").arg(k + 1));
         box->setChecked(chars[k].marked);
-        layout->addWidget(box, static_cast<int>(k / kBoxesPerLine), static_cast<int>(k % kBoxesPerLine));
+        layout->addWidget(box, static_cast<int>(k / kBoxesPerLine),
+                          static_cast<int>(k % kBoxesPerLine));
         boxes_.push_back(box);
     }
     window_.PoetryPages()->setCurrentIndex(1);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "db/SqliteDatabase.h"
+#include "generation/PoemSource.h"
 
 class QCheckBox;
 
@@ -17,14 +18,15 @@ class MainWindow;
 // (15 a line) whose ticks feed a poetry run.
 class PoetryPanel : public QObject {
     Q_OBJECT
-public:
+  public:
     PoetryPanel(MainWindow& window, SqliteDatabase& db, QString dataDir);
 
     // Step ①, run by 开始起名 in poetry mode: every poet, the first one chosen.
     void FillPoets();
     void PoetChosen();
     void PoemChosen();
-    // "使用此诗词": one box per character of the chosen poem, ticked where 首字母 has it.
+    // "使用此诗词": one box per Chinese character of the chosen poem (no punctuation), ticked where
+    // 首字母 has it.
     void UsePoem();
     void TickAll();
     void Invert();
@@ -34,8 +36,10 @@ public:
     std::vector<std::string> TickedCharacters() const;
     const std::vector<QCheckBox*>& Boxes() const { return boxes_; }
 
-private:
+  private:
     QString CurrentText(const char* list) const;
+    // The poem of the current row of the poem list, by its place in the poet's list.
+    PoemText CurrentPoem() const;
 
     MainWindow& window_;
     SqliteDatabase& db_;

@@ -98,7 +98,7 @@ TEST_F(Cli, RefusesUnknownOptionsAndTextsTheCoreCannotHold) {
     } cases[] = {
         {"char 明 --bogus", "lumo-cli: unknown option --bogus\n"},
         {"score 李 家明 --out x", "lumo-cli: unknown option --out\n"},
-        {"chart 2020 1 1 0 --json", "lumo-cli: unknown option --json\n"},
+        {"chart 2020 1 1 0 --bogus", "lumo-cli: unknown option --bogus\n"},
         {"score 李 😀😀", "lumo-cli: argument 5 (😀😀) holds a character that GBK cannot represent\n"},
         {"score 李 $(printf '\\344\\270')", "lumo-cli: argument 5 is not valid UTF-8\n"},
         {"score 李 $(printf '\\300\\257')",

@@ -6,6 +6,7 @@
 #include "birthchart/ChartAnalysis.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
+#include "content/NameListCsv.h"
 #include "db/Gbk.h"
 #include "generation/GenerationWorker.h"
 #include "numerology/Characters.h"
@@ -177,7 +178,8 @@ int RunGenerate(int argc, char** argv, int first) {
                                              "--third-elements",
                                              "--required-elements",
                                              "--forbidden-elements",
-                                             "--birth"};
+                                             "--birth",
+                                             "--csv"};
     if (!ParseArgs(argc, argv, first, valued, args)) return kExitUsage;
     std::optional<NamingMode> mode =
         args.positional.empty() ? std::nullopt : ModeNamed(args.positional[0]);
@@ -187,6 +189,9 @@ int RunGenerate(int argc, char** argv, int first) {
     GenerationInputs in;
     in.mode = *mode;
     if (std::string error = ReadInputs(args, in); !error.empty()) return Refuse(error);
+    const bool csv = args.Has("--csv");
+    if (csv && in.mode == NamingMode::English)
+        return Refuse("--csv writes a list of Chinese names; the english mode has none");
     // The English start button refuses an empty family name or given name before any run.
     if (in.mode == NamingMode::English && in.familyName.empty())
         return Err(Gbk("请输入姓氏")), kExitUsage;
@@ -201,8 +206,9 @@ int RunGenerate(int argc, char** argv, int first) {
     in.favorableElements = ElementsText(favorable);
 
     SqliteDatabase db;
-    // The classic mode prints built-in lists and never reads the database.
-    if (in.mode != NamingMode::Classic && !LoadReferenceDatabase(args, db)) return kExitUsage;
+    // The classic mode prints built-in lists and reads the database only for the CSV's pinyin.
+    if ((in.mode != NamingMode::Classic || csv) && !LoadReferenceDatabase(args, db))
+        return kExitUsage;
     in.referenceDataLoaded = db.IsOpen();
 
     PrintingObserver window;
@@ -222,6 +228,16 @@ int RunGenerate(int argc, char** argv, int first) {
                             r.grids, r.threeTalents, r.score});
     }
     Out(out);
+    if (csv) {
+        const std::filesystem::path file(args.Get("--csv"));
+        const bool written = *mode == NamingMode::Classic
+                                 ? ExportClassicNamesCsv(window.classicText, db, file)
+                                 : ExportNameListCsv(window.rows, db, file);
+        if (!written) {
+            std::cerr << "lumo-cli: cannot write " << file.string() << "\n";
+            return 1;
+        }
+    }
     return kExitOk;
 }
 

@@ -152,7 +152,8 @@ TEST(DataFolder, FindsItsFilesFromTheProgramFolder) {
         for (std::string folder; made >> folder;)
             std::filesystem::create_directories(root.path() / folder);
         const std::filesystem::path program = root.path() / "bin";
-        EXPECT_EQ(ProgramDataDirectory(program), (root.path() / c.data).lexically_normal()) << c.made;
+        EXPECT_EQ(ProgramDataDirectory(program), (root.path() / c.data).lexically_normal())
+            << c.made;
         EXPECT_EQ(SiteDirectory(program), (root.path() / c.site).lexically_normal()) << c.made;
     }
 }
@@ -163,7 +164,8 @@ TEST(DataFolder, AnInstalledProgramUsesItsSharedFolder) {
     std::filesystem::create_directories(root.path() / "share" / "lumo" / "data");
     std::ofstream(root.path() / "share" / "lumo" / "data" / "namedata.db") << "db";
     DataFolder folder = DataFolder::Locate(root.path() / "bin");
-    const std::filesystem::path shared = (root.path() / "share" / "lumo" / "data").lexically_normal();
+    const std::filesystem::path shared =
+        (root.path() / "share" / "lumo" / "data").lexically_normal();
     EXPECT_EQ(folder.Path(), shared);  // writable here; an install under /usr falls back as above
     EXPECT_FALSE(folder.UsesUserDirectory());
     EXPECT_EQ(folder.ReferenceDatabase(), shared / "namedata.db");

@@ -3,17 +3,17 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
 #include <cstdio>
+#include <map>
 #include <set>
 #include <sstream>
 
 #include "GenerationSupport.h"
 #include "content/FileOutput.h"
-#include "support/Fixture.h"
 #include "db/Gbk.h"
 #include "numerology/CharNotes.h"
 #include "numerology/Characters.h"
+#include "support/Fixture.h"
 
 namespace lumo {
 namespace {
@@ -189,7 +189,8 @@ TEST(GenerateCommand, CsvHoldsThePrintedRowsAndTheirPinyin) {
     EXPECT_EQ(bytes, expected);
 
     // The classic mode's names, one a row; a file that cannot be written fails the command.
-    CliResult classic = GenerateOn(real, "classic --surname 李 --length 2 --csv '" + dir.File("c.csv") + "'");
+    CliResult classic =
+        GenerateOn(real, "classic --surname 李 --length 2 --csv '" + dir.File("c.csv") + "'");
     ASSERT_EQ(classic.exitCode, 0);
     ASSERT_TRUE(ReadWholeFile(dir.File("c.csv"), bytes));
     std::size_t names = 0;

@@ -15,7 +15,8 @@ std::filesystem::path HomeDirectory() {
 
 // <program>/NAME when it is a folder, else <program>/../share/lumo/NAME when that is one, else
 // <program>/NAME.
-std::filesystem::path BesideOrShared(const std::filesystem::path& programDirectory, const char* name) {
+std::filesystem::path BesideOrShared(const std::filesystem::path& programDirectory,
+                                     const char* name) {
     std::error_code ec;
     std::filesystem::path beside = programDirectory / name;
     if (std::filesystem::is_directory(beside, ec)) return beside;

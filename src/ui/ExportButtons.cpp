@@ -57,7 +57,8 @@ QString ExportButtons::ChooseFile(const char* fileName, bool& asCsv) {
     const QString text = "文本文件 (*.txt)", csv = "表格文件，UTF-8 (*.csv)";
     const QString proposed = QString::fromStdString(folder_.File(fileName).string());
     QString filter;
-    QString path = SaveDialogs::Choose(&window_, "导出名字列表", proposed, text + ";;" + csv, &filter);
+    QString path =
+        SaveDialogs::Choose(&window_, "导出名字列表", proposed, text + ";;" + csv, &filter);
     if (path.isEmpty()) return path;
     if (QFileInfo(path).suffix().isEmpty()) path += filter == csv ? ".csv" : ".txt";
     asCsv = QFileInfo(path).suffix().compare("csv", Qt::CaseInsensitive) == 0;

@@ -10,8 +10,8 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -395,7 +395,8 @@ class WindowsTest : public QObject {
                                                  QRegularExpression::MultilineOption);
             QVERIFY2(text.contains(rows), qPrintable(text.left(400)));
             QVERIFY(text.contains("天格-> 8"));
-            QVERIFY2(run("pdfinfo", {"-enc", "UTF-8", file}).contains(QRegularExpression("Title: +李明华名字评分\\n")),
+            QVERIFY2(run("pdfinfo", {"-enc", "UTF-8", file})
+                         .contains(QRegularExpression("Title: +李明华名字评分\\n")),
                      "the PDF's title names the name");
         }
         if (written) {
@@ -772,7 +773,7 @@ class WindowsTest : public QObject {
 
     void listExportsOfferACsv_data() {
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("answer");  // the file chosen in the dialog; empty: cancelled
+        QTest::addColumn<QString>("answer");   // the file chosen in the dialog; empty: cancelled
         QTest::addColumn<QString>("written");  // the file written, or empty
         QTest::addColumn<QString>("kind");     // "csv", "text" or "none"
         const char* rows[][5] = {
@@ -830,9 +831,10 @@ class WindowsTest : public QObject {
         if (button == "按钮_经典导出") {
             QCOMPARE(csv, QString("姓名,拼音\r\n李明华,lǐ míng huá\r\n李思远,lǐ sī yuǎn\r\n"));
         } else {
-            QCOMPARE(csv, QString("编号,姓名,拼音,简体笔划,繁体笔划,五行,五格,三才,评分\r\n"
-                                  "1,李明华,lǐ míng huá,8+6,7+8,木火水,\"8,15,14,21,7\",金土火,95\r\n"
-                                  "2,李思远,lǐ sī yuǎn,7+9,7+9,火金土,\"8,16,18,25,10\",金土金,92\r\n"));
+            QCOMPARE(csv,
+                     QString("编号,姓名,拼音,简体笔划,繁体笔划,五行,五格,三才,评分\r\n"
+                             "1,李明华,lǐ míng huá,8+6,7+8,木火水,\"8,15,14,21,7\",金土火,95\r\n"
+                             "2,李思远,lǐ sī yuǎn,7+9,7+9,火金土,\"8,16,18,25,10\",金土金,92\r\n"));
         }
     }
 

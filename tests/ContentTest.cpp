@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,46 @@ TEST(DataFolder, FallsBackToTheUserDataDirectory) {
     EXPECT_EQ(folder.ReferenceDatabase(), program.path() / "data" / "namedata.db");
     std::ofstream(user.path() / "lumo" / "namedata.db") << "db";
     EXPECT_EQ(folder.ReferenceDatabase(), user.path() / "lumo" / "namedata.db");
+}
+
+// The build tree keeps data/ and site/ beside the programs; an install under any prefix (or an
+// unpacked package) keeps them in ../share/lumo.
+TEST(DataFolder, FindsItsFilesFromTheProgramFolder) {
+    struct Case {
+        const char* made;  // folders made under the root, separated by spaces
+        const char* data;
+        const char* site;
+    } cases[] = {
+        {"bin", "bin/data", "bin/site"},
+        {"bin/data bin/site", "bin/data", "bin/site"},
+        {"bin share/lumo/data share/lumo/site", "share/lumo/data", "share/lumo/site"},
+        {"bin/data share/lumo/data share/lumo/site", "bin/data", "share/lumo/site"},
+        {"bin share/data share/site", "bin/data", "bin/site"},
+    };
+    for (const Case& c : cases) {
+        test::TempDir root("lumo-prefix");
+        std::istringstream made(c.made);
+        for (std::string folder; made >> folder;)
+            std::filesystem::create_directories(root.path() / folder);
+        const std::filesystem::path program = root.path() / "bin";
+        EXPECT_EQ(ProgramDataDirectory(program), (root.path() / c.data).lexically_normal())
+            << c.made;
+        EXPECT_EQ(SiteDirectory(program), (root.path() / c.site).lexically_normal()) << c.made;
+    }
+}
+
+TEST(DataFolder, AnInstalledProgramUsesItsSharedFolder) {
+    test::TempDir root("lumo-prefix");
+    std::filesystem::create_directories(root.path() / "bin");
+    std::filesystem::create_directories(root.path() / "share" / "lumo" / "data");
+    std::ofstream(root.path() / "share" / "lumo" / "data" / "namedata.db") << "db";
+    DataFolder folder = DataFolder::Locate(root.path() / "bin");
+    const std::filesystem::path shared =
+        (root.path() / "share" / "lumo" / "data").lexically_normal();
+    EXPECT_EQ(folder.Path(), shared);  // writable here; an install under /usr falls back as above
+    EXPECT_FALSE(folder.UsesUserDirectory());
+    EXPECT_EQ(folder.ReferenceDatabase(), shared / "namedata.db");
+    EXPECT_FALSE(std::filesystem::exists(root.path() / "bin" / "data"));  // nothing made beside
 }
 
 TEST(DataFolder, UserDirectoryFollowsXdgOrHome) {

@@ -1,15 +1,19 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
+#include <map>
 #include <set>
 #include <sstream>
 
 #include "GenerationSupport.h"
+#include "content/FileOutput.h"
 #include "db/Gbk.h"
 #include "numerology/CharNotes.h"
 #include "numerology/Characters.h"
+#include "support/Fixture.h"
 
 namespace lumo {
 namespace {
@@ -198,6 +202,8 @@ TEST(GenerateCommand, RefusesWrongOptions) {
         {"super --surname 李 --required-elements 风", ""},
         {"english --given 晓", "请输入姓氏\n"},
         {"english --surname 李", "请输入名字\n"},
+        {"english --surname 李 --given 晓 --csv names.csv", ""},
+        {"high-score --surname 李 --csv", ""},
     };
     for (const Case& c : cases) {
         CliResult r = Generate(c.arguments, "2>&1");
@@ -206,6 +212,44 @@ TEST(GenerateCommand, RefusesWrongOptions) {
             EXPECT_EQ(r.out, c.message);
         }
     }
+}
+
+// --csv writes the printed list again as a CSV, with the pinyin of the real reference data.
+TEST(GenerateCommand, CsvHoldsThePrintedRowsAndTheirPinyin) {
+    test::TempDir dir("lumo-cli-csv");
+    const std::string real = LUMO_DATA_DIR "/namedata.db";
+    const std::string run = "combination --surname 李 --length 2 --chars 圣诚 --second 志";
+    CliResult plain = GenerateOn(real, run);
+    CliResult withCsv = GenerateOn(real, run + " --csv '" + dir.File("names.csv") + "'");
+    ASSERT_EQ(withCsv.exitCode, 0);
+    EXPECT_EQ(withCsv.out, plain.out);  // the printed list is the same
+    auto rows = Rows(plain.out);
+    ASSERT_EQ(rows.size(), 2u);
+    const std::map<std::string, std::string> pinyin = {{"李志圣", "lǐ zhì shèng"},
+                                                       {"李志诚", "lǐ zhì chéng"}};
+    std::string expected = "\xEF\xBB\xBF编号,姓名,拼音,简体笔划,繁体笔划,五行,五格,三才,评分\r\n";
+    for (const auto& r : rows)
+        expected += r[0] + "," + r[1] + "," + pinyin.at(r[1]) + "," + r[2] + "," + r[3] + "," +
+                    r[4] + ",\"" + r[5] + "\"," + r[6] + "," + r[7] + "\r\n";
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(dir.File("names.csv"), bytes));
+    EXPECT_EQ(bytes, expected);
+
+    // The classic mode's names, one a row; a file that cannot be written fails the command.
+    CliResult classic =
+        GenerateOn(real, "classic --surname 李 --length 2 --csv '" + dir.File("c.csv") + "'");
+    ASSERT_EQ(classic.exitCode, 0);
+    ASSERT_TRUE(ReadWholeFile(dir.File("c.csv"), bytes));
+    std::size_t names = 0;
+    std::istringstream words(classic.out);
+    for (std::string word; words >> word;) ++names;
+    ASSERT_GT(names, 10u);
+    EXPECT_EQ(bytes.rfind("\xEF\xBB\xBF姓名,拼音\r\n李", 0), 0u);
+    EXPECT_EQ(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')), 1 + names);
+    std::filesystem::create_directory(dir.path() / "taken.csv");
+    CliResult taken = GenerateOn(real, run + " --csv '" + dir.File("taken.csv") + "'", "2>&1");
+    EXPECT_EQ(taken.exitCode, 1);
+    EXPECT_NE(taken.out.find("cannot write"), std::string::npos);
 }
 
 // On the real reference data: the pool modes leave the reviewed unsuitable characters out unless

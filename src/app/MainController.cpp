@@ -41,7 +41,7 @@ MainController::MainController(AppContext& context, ui::MainWindow& window)
     auto* chart = new ui::ChartPage(window_);
     connect(chart, &ui::ChartPage::ElementsWanted, generation_,
             &ui::GenerationPanel::RequireElements);
-    new ui::ExportButtons(window_, context_.Data());
+    new ui::ExportButtons(window_, context_.ReferenceDb(), context_.Data());
     new ui::Pronunciation(window_, context_.Data());
     auto* reader = new ui::ArticleReader(window_, context_.ReferenceDb(), context_.Data());
     connect(window_.findChild<ui::Menus*>("菜单栏"), &ui::Menus::ArticleCategoryRequested, reader,

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <thread>
 
+#include "content/DataFolder.h"
 #include "db/Gbk.h"
 #include "db/ReferenceLoader.h"
 #include "numerology/Characters.h"
@@ -119,13 +120,16 @@ std::string ProgramDirectory() {
 }
 
 bool LoadReferenceDatabase(const Args& args, SqliteDatabase& db) {
-    std::string path = args.Get("--db", ProgramDirectory() + "/data/namedata.db");
-    ReferencePaths paths{ProgramDirectory() + "/data/sqlite3.dll", Utf8ToGbk(path)};
+    const std::filesystem::path data = ProgramDataDirectory(ProgramDirectory());
+    std::string path = args.Get("--db", (data / "namedata.db").string());
+    ReferencePaths paths{(data / "sqlite3.dll").string(), Utf8ToGbk(path)};
     StderrMessages messages;
     bool loaded = false;
     // The loader runs on a thread of its own, as in the desktop program; the CLI simply waits.
     std::thread loader([&] { loaded = LoadReferenceData(db, paths, messages); });
     loader.join();
+    // The loader's message does not say which file it read; an installed program's user needs to.
+    if (!loaded) std::cerr << "lumo-cli: 参考数据库 " << path << "\n";
     return loaded;
 }
 

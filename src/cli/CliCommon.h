@@ -38,7 +38,7 @@ bool IsValidUtf8(std::string_view text);
 // The folder holding the running executable.
 std::string ProgramDirectory();
 
-// Loads the reference data named by --db (default data/namedata.db beside the executable) into
+// Loads the reference data named by --db (default namedata.db of ProgramDataDirectory) into
 // `db` and waits for it. Loader messages go to stderr. Answers false when loading failed.
 bool LoadReferenceDatabase(const Args& args, SqliteDatabase& db);
 

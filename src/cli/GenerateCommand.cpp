@@ -6,6 +6,7 @@
 #include "birthchart/ChartAnalysis.h"
 #include "cli/CliCommon.h"
 #include "cli/Commands.h"
+#include "content/NameListCsv.h"
 #include "db/Gbk.h"
 #include "generation/GenerationWorker.h"
 #include "generation/InputLimits.h"
@@ -194,7 +195,8 @@ int RunGenerate(int argc, char** argv, int first) {
                                              "--third-elements",
                                              "--required-elements",
                                              "--forbidden-elements",
-                                             "--birth"};
+                                             "--birth",
+                                             "--csv"};
     if (!ParseArgs(argc, argv, first, valued,
                    {"--include-unsuitable", "--per-candidate-queries", "--favorable"}, args))
         return kExitUsage;
@@ -209,6 +211,9 @@ int RunGenerate(int argc, char** argv, int first) {
     // An empty family name is refused before any run, whatever the mode: the run would only
     // carry on without one.
     if (WithoutSpaces(in.familyName).empty()) return Err(Gbk("请输入姓氏")), kExitUsage;
+    const bool csv = args.Has("--csv");
+    if (csv && in.mode == NamingMode::English)
+        return Refuse("--csv writes a list of Chinese names; the english mode has none");
     if (in.mode == NamingMode::English && in.englishGivenName.empty())
         return Err(Gbk("请输入名字")), kExitUsage;
     // Every other mode joins the family name to Chinese characters: it must be one itself.
@@ -222,8 +227,9 @@ int RunGenerate(int argc, char** argv, int first) {
     in.favorableElements = ElementsText(favorable);
 
     SqliteDatabase db;
-    // The classic mode prints built-in lists and never reads the database.
-    if (in.mode != NamingMode::Classic && !LoadReferenceDatabase(args, db)) return kExitUsage;
+    // The classic mode prints built-in lists and reads the database only for the CSV's pinyin.
+    if ((in.mode != NamingMode::Classic || csv) && !LoadReferenceDatabase(args, db))
+        return kExitUsage;
     in.referenceDataLoaded = db.IsOpen();
 
     PrintingObserver window;
@@ -243,6 +249,16 @@ int RunGenerate(int argc, char** argv, int first) {
                             r.grids, r.threeTalents, r.score});
     }
     Out(out);
+    if (csv) {
+        const std::filesystem::path file(args.Get("--csv"));
+        const bool written = *mode == NamingMode::Classic
+                                 ? ExportClassicNamesCsv(window.classicText, db, file)
+                                 : ExportNameListCsv(window.rows, db, file);
+        if (!written) {
+            std::cerr << "lumo-cli: cannot write " << file.string() << "\n";
+            return 1;
+        }
+    }
     // A run that finds nothing says so, so that an empty output never passes for a silent error.
     if (out.empty() && !window.refused) Err(Gbk("没有找到符合条件的名字"));
     return window.refused ? kExitUsage : kExitOk;

@@ -13,7 +13,28 @@ std::filesystem::path HomeDirectory() {
     return home && *home ? std::filesystem::path(home) : std::filesystem::temp_directory_path();
 }
 
+// <program>/NAME when it is a folder, else <program>/../share/lumo/NAME when that is one, else
+// <program>/NAME.
+std::filesystem::path BesideOrShared(const std::filesystem::path& programDirectory,
+                                     const char* name) {
+    std::error_code ec;
+    std::filesystem::path beside = programDirectory / name;
+    if (std::filesystem::is_directory(beside, ec)) return beside;
+    std::filesystem::path shared =
+        (programDirectory / ".." / "share" / "lumo" / name).lexically_normal();
+    if (std::filesystem::is_directory(shared, ec)) return shared;
+    return beside;
+}
+
 }  // namespace
+
+std::filesystem::path ProgramDataDirectory(const std::filesystem::path& programDirectory) {
+    return BesideOrShared(programDirectory, "data");
+}
+
+std::filesystem::path SiteDirectory(const std::filesystem::path& programDirectory) {
+    return BesideOrShared(programDirectory, "site");
+}
 
 std::filesystem::path UserDataDirectory() {
 #ifdef _WIN32
@@ -41,7 +62,7 @@ bool IsWritableFolder(const std::filesystem::path& folder) {
 
 DataFolder DataFolder::Locate(const std::filesystem::path& programDirectory) {
     DataFolder f;
-    f.programData_ = programDirectory / "data";
+    f.programData_ = ProgramDataDirectory(programDirectory);
     if (IsWritableFolder(f.programData_)) {
         f.path_ = f.programData_;
     } else {

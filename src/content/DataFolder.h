@@ -6,12 +6,13 @@
 namespace lumo {
 
 // The one answer to "where are the pages, the exports and namedata.db". Pages and exports go to
-// the program's own data folder; when that folder cannot be written (an installed program), they
+// the program's own data folder (ProgramDataDirectory); when that folder cannot be written (an
+// installed program), they
 // go to the user's data directory instead ($XDG_DATA_HOME/lumo, by default ~/.local/share/lumo;
 // %LOCALAPPDATA%\lumo on Windows). namedata.db is looked up in the same order.
 class DataFolder {
   public:
-    // Decides once, by creating (if needed) and probing the program's data folder.
+    // Decides once, by probing the program's data folder (created when it is <program>/data).
     static DataFolder Locate(const std::filesystem::path& programDirectory);
 
     // A data folder fixed by the caller (tests, tools); it is created when missing.
@@ -32,6 +33,16 @@ class DataFolder {
     std::filesystem::path programData_;
     bool usesUserDirectory_ = false;
 };
+
+// The program's own data folder, found from the folder of the executable so that the build tree,
+// an install under any prefix and an unpacked package all work unconfigured: <program>/data when
+// that folder exists (the build tree), else <program>/../share/lumo/data when that one exists (an
+// installed program), else <program>/data.
+std::filesystem::path ProgramDataDirectory(const std::filesystem::path& programDirectory);
+
+// The local help site, found the same way: <program>/site, else <program>/../share/lumo/site,
+// else <program>/site.
+std::filesystem::path SiteDirectory(const std::filesystem::path& programDirectory);
 
 // $XDG_DATA_HOME/lumo when that variable holds an absolute path, else ~/.local/share/lumo
 // (%LOCALAPPDATA%\lumo on Windows).

@@ -8,6 +8,7 @@
 #include <QtMath>
 #include <algorithm>
 
+#include "content/Version.h"
 #include "ui/Links.h"
 
 namespace lumo::ui {
@@ -99,7 +100,7 @@ void DrawSeal(QPainter& p, const QRectF& r) {
 QString ProductName() { return QStringLiteral("Lumo取名软件"); }
 
 QString AboutVersionText() {
-    return ProductName() + QString(18, ' ') + QStringLiteral("版本：V1.2");
+    return ProductName() + QString(18, ' ') + QStringLiteral("版本：V") + ProgramVersion();
 }
 
 QPixmap AboutPicture(QSize size) {

@@ -7,21 +7,26 @@
 #include <vector>
 
 #include "content/DataFolder.h"
+#include "db/SqliteDatabase.h"
 #include "generation/NameRow.h"
 
 namespace lumo::ui {
 
 class MainWindow;
 
-// The three export buttons: `按钮_高分导出` writes 超级列表框_高分起名 to NameList.txt,
-// `按钮_超吉导出` writes 超级列表框_超吉起名 to 100NameList.txt and `按钮_经典导出` writes the text
-// of 编辑框_经典名字 to ClassNameList.txt, all GBK in the data folder; each file is then opened
-// with the desktop's application for text files and the status bar says where it went. A file
-// that cannot be written is reported (status bar and a message box) and nothing is opened.
+// The three export buttons: `按钮_高分导出` saves 超级列表框_高分起名 (NameList.txt),
+// `按钮_超吉导出` saves 超级列表框_超吉起名 (100NameList.txt) and `按钮_经典导出` saves the text
+// of 编辑框_经典名字 (ClassNameList.txt). A save dialog proposes that file in the data folder and
+// offers two file types: the GBK text file, or a UTF-8 CSV with the pinyin of every name (a
+// file ending in .csv is written as CSV, any other as text; a name without a suffix takes the
+// chosen type's). The file is then opened with the desktop's application for its type and the
+// status bar says where it went. A cancelled dialog writes nothing; a file that cannot be written
+// is reported (status bar and a message box) and nothing is opened.
 class ExportButtons : public QObject {
     Q_OBJECT
   public:
-    ExportButtons(MainWindow& window, DataFolder folder);
+    // `db` gives the pinyin of the CSV files.
+    ExportButtons(MainWindow& window, SqliteDatabase& db, DataFolder folder);
 
     void ExportHighScore();
     void ExportSuper();
@@ -35,9 +40,12 @@ class ExportButtons : public QObject {
 
   private:
     void ExportList(const QString& listName, const char* fileName);
+    // The file chosen in the save dialog for the designed file name; empty when cancelled.
+    QString ChooseFile(const char* fileName, bool& asCsv);
     void Exported(bool written, const std::filesystem::path& file);
 
     MainWindow& window_;
+    SqliteDatabase& db_;
     DataFolder folder_;
 };
 

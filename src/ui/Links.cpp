@@ -6,13 +6,17 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include "content/DataFolder.h"
+
 namespace lumo::ui {
 namespace {
 
 bool recording = false;
 
 QString SiteFolder(const char* name) {
-    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + "/site/" + name).toString();
+    const std::filesystem::path site =
+        SiteDirectory(QCoreApplication::applicationDirPath().toStdString()) / name;
+    return QUrl::fromLocalFile(QString::fromStdString(site.string())).toString();
 }
 
 }  // namespace

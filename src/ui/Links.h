@@ -3,12 +3,13 @@
 #include <QString>
 #include <QStringList>
 
-// The program's web links. We keep our own small site beside the program (site/main for the
+// The program's web links. We keep our own small site with the program (site/main for the
 // mother-and-baby pages, site/list for the checklists, downloads and help), so every link works
 // without a network and none of them leads to a dead address.
 namespace lumo::ui {
 
-// file: addresses of <program dir>/site/main and <program dir>/site/list, without a trailing slash.
+// file: addresses of the site's main and list folders (site/ beside the program, or
+// ../share/lumo/site when installed: SiteDirectory), without a trailing slash.
 QString MainSiteBase();
 QString ListSiteBase();
 // The shopping checklist that the picture link 导购网站 opens.

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -380,6 +381,23 @@ class WindowsTest : public QObject {
             std::string pdf = FileBytes(file.toStdString());
             QVERIFY(pdf.rfind("%PDF-", 0) == 0);
             QVERIFY(pdf.size() > 2000);
+            // The text is text, not pictures of it: a PDF reader (poppler-utils) finds the name's
+            // characters, each on its row with its traditional form and reading, and its title.
+            auto run = [](const QString& program, const QStringList& arguments) {
+                QProcess p;
+                p.start(program, arguments);
+                const bool ran = p.waitForFinished(60000) && p.exitCode() == 0;
+                return ran ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+            };
+            const QString text = run("pdftotext", {"-raw", "-enc", "UTF-8", file, "-"});
+            QVERIFY2(!text.isEmpty(), "pdftotext (Debian's poppler-utils) reads the exported PDF");
+            static const QRegularExpression rows("^李 李 lǐ .*\\n明 明 míng .*\\n华 華 huá",
+                                                 QRegularExpression::MultilineOption);
+            QVERIFY2(text.contains(rows), qPrintable(text.left(400)));
+            QVERIFY(text.contains("天格-> 8"));
+            QVERIFY2(run("pdfinfo", {"-enc", "UTF-8", file})
+                         .contains(QRegularExpression("Title: +李明华名字评分\\n")),
+                     "the PDF's title names the name");
         }
         if (written) {
             QCOMPARE(w->StatusBar()->currentMessage(), "已导出到 " + file);
@@ -708,7 +726,7 @@ class WindowsTest : public QObject {
         QFETCH(QString, button);
         QFETCH(QString, list);
         QFETCH(QString, file);
-        Page<ExportButtons> p(Folder());
+        Page<ExportButtons> p(Db(), Folder());
         std::vector<QStringList> rows = {
             {"1", "李明华", "8+6", "7+8", "木火水", "8,15,14,21,7", "金土火", "95"},
             {"2", "李思远", "7+9", "7+9", "火金土", "8,16,18,25,10", "金土金", "92"},
@@ -718,8 +736,11 @@ class WindowsTest : public QObject {
         };
         p.window.ListModel(list)->ReplaceAll(rows);
         QString path = QString::fromStdString(Folder().File(file.toStdString()).string());
+        SaveDialogs::SetAnswer(path);  // the file the dialog proposes
+        SaveDialogs::Proposed().clear();
         for (int round = 0; round < 2; ++round) {  // a second export replaces the file
             p.window.findChild<QPushButton*>(button)->click();
+            QCOMPARE(SaveDialogs::Proposed().value(round), path);
             QCOMPARE(ExportButtons::RecordedOpens().value(round), path);
             QCOMPARE(p.window.statusBar()->currentMessage(), "已导出到 " + path);
             QStringList lines = FromGbk(FileBytes(path.toStdString())).split("\r\n");
@@ -730,19 +751,91 @@ class WindowsTest : public QObject {
             for (int r = 0; r < 3; ++r) QCOMPARE(lines[r + 1], rows[r].join("    "));
             QCOMPARE(lines[4], QString());
         }
+        SaveDialogs::SetAnswer(std::nullopt);
     }
 
     void classicExportKeepsTheBoxText() {
-        Page<ExportButtons> p(Folder());
+        Page<ExportButtons> p(Db(), Folder());
         auto* box = p.window.findChild<QPlainTextEdit*>("编辑框_经典名字");
         std::string file = Folder().File("ClassNameList.txt").string();
+        SaveDialogs::SetAnswer(QString::fromStdString(file));
+        SaveDialogs::Proposed().clear();
         box->setPlainText("");
         p.window.findChild<QPushButton*>("按钮_经典导出")->click();
         QCOMPARE(FileBytes(file), std::string());
         box->setPlainText("李子涵  李雨桐\n\n李浩然");
         p.window.findChild<QPushButton*>("按钮_经典导出")->click();
         QCOMPARE(FileBytes(file), Gbk("李子涵  李雨桐\r\n\r\n李浩然"));
+        SaveDialogs::SetAnswer(std::nullopt);
         QCOMPARE(ExportButtons::RecordedOpens(), QStringList(2, QString::fromStdString(file)));
+        QCOMPARE(SaveDialogs::Proposed(), QStringList(2, QString::fromStdString(file)));
+    }
+
+    void listExportsOfferACsv_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("answer");   // the file chosen in the dialog; empty: cancelled
+        QTest::addColumn<QString>("written");  // the file written, or empty
+        QTest::addColumn<QString>("kind");     // "csv", "text" or "none"
+        const char* rows[][5] = {
+            {"high score as csv", "按钮_高分导出", "高分.csv", "高分.csv", "csv"},
+            {"super as CSV", "按钮_超吉导出", "超吉.CSV", "超吉.CSV", "csv"},
+            {"classic as csv", "按钮_经典导出", "经典.csv", "经典.csv", "csv"},
+            {"no suffix: the first file type", "按钮_高分导出", "名单", "名单.txt", "text"},
+            {"cancelled", "按钮_超吉导出", "", "", "none"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r[0]) << QString(r[1]) << QString(r[2]) << QString(r[3]) << QString(r[4]);
+    }
+
+    void listExportsOfferACsv() {
+        QFETCH(QString, button);
+        QFETCH(QString, answer);
+        QFETCH(QString, written);
+        QFETCH(QString, kind);
+        QTemporaryDir target;
+        Page<ExportButtons> p(Db(), Folder());
+        const std::vector<QStringList> rows = {
+            {"1", "李明华", "8+6", "7+8", "木火水", "8,15,14,21,7", "金土火", "95"},
+            {"2", "李思远", "7+9", "7+9", "火金土", "8,16,18,25,10", "金土金", "92"}};
+        for (const char* list : {"超级列表框_高分起名", "超级列表框_超吉起名"})
+            p.window.ListModel(list)->ReplaceAll(rows);
+        p.window.findChild<QPlainTextEdit*>("编辑框_经典名字")->setPlainText("李明华  李思远\n\n");
+        SaveDialogs::SetAnswer(answer.isEmpty() ? QString() : target.filePath(answer));
+        SaveDialogs::Proposed().clear();
+        p.window.findChild<QPushButton*>(button)->click();
+        SaveDialogs::SetAnswer(std::nullopt);
+
+        // The dialog proposes the designed file of the data folder.
+        const char* designed = button == "按钮_高分导出"   ? "NameList.txt"
+                               : button == "按钮_超吉导出" ? "100NameList.txt"
+                                                           : "ClassNameList.txt";
+        QCOMPARE(SaveDialogs::Proposed(),
+                 QStringList{QString::fromStdString(Folder().File(designed).string())});
+        const QStringList files = QDir(target.path()).entryList(QDir::Files);
+        if (kind == "none") {
+            QCOMPARE(files, QStringList());
+            QVERIFY(ExportButtons::RecordedOpens().isEmpty());
+            return;
+        }
+        const QString path = target.filePath(written);
+        QCOMPARE(files, QStringList{written});
+        QCOMPARE(ExportButtons::RecordedOpens(), QStringList{path});
+        QCOMPARE(p.window.statusBar()->currentMessage(), "已导出到 " + path);
+        const std::string bytes = FileBytes(path.toStdString());
+        if (kind == "text") {
+            QCOMPARE(FromGbk(bytes).split("\r\n").value(1), rows[0].join("    "));
+            return;
+        }
+        QVERIFY(bytes.rfind("\xEF\xBB\xBF", 0) == 0);
+        const QString csv = QString::fromUtf8(bytes.substr(3));
+        if (button == "按钮_经典导出") {
+            QCOMPARE(csv, QString("姓名,拼音\r\n李明华,lǐ míng huá\r\n李思远,lǐ sī yuǎn\r\n"));
+        } else {
+            QCOMPARE(csv,
+                     QString("编号,姓名,拼音,简体笔划,繁体笔划,五行,五格,三才,评分\r\n"
+                             "1,李明华,lǐ míng huá,8+6,7+8,木火水,\"8,15,14,21,7\",金土火,95\r\n"
+                             "2,李思远,lǐ sī yuǎn,7+9,7+9,火金土,\"8,16,18,25,10\",金土金,92\r\n"));
+        }
     }
 
     void exportThatCannotBeWrittenSaysSo_data() {
@@ -760,11 +853,13 @@ class WindowsTest : public QObject {
         // A folder where the file should go: no file can take its place, whoever runs the test.
         QTemporaryDir data;
         QVERIFY(QDir(data.path()).mkdir(file));
-        Page<ExportButtons> p(DataFolder::At(data.path().toStdString()));
+        Page<ExportButtons> p(Db(), DataFolder::At(data.path().toStdString()));
+        SaveDialogs::SetAnswer(data.filePath(file));
         for (const char* list : {"超级列表框_高分起名", "超级列表框_超吉起名"})
             p.window.ListModel(list)->ReplaceAll({{"1", "李明华", "", "", "", "", "", "95"}});
         p.window.findChild<QPlainTextEdit*>("编辑框_经典名字")->setPlainText("李子涵");
         p.window.findChild<QPushButton*>(button)->click();
+        SaveDialogs::SetAnswer(std::nullopt);
 
         const QString path = data.filePath(file);
         QCOMPARE(MessageBoxes::Recorded(), QStringList{"导出失败|" + WriteFailedText(path)});

@@ -79,6 +79,7 @@ class NamePinyinTest : public ::testing::Test {
             file.AddChar({"李", 7, 7, "木", "李", "lǐ"});
             file.AddChar({"行", 6, 6, "水", "行", "xíng,háng"});
             file.AddChar({"绿", 11, 14, "木", "綠", "lǜ,lù"});
+            file.CompleteRatings();  // a file the loader accepts holds all the rating rows
         }
         ASSERT_TRUE(test::LoadFile(db, path));
     }

@@ -23,14 +23,15 @@ file(REMOVE_RECURSE ${PREFIX})
 run(0 ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX})
 
 set(ID org.lumo.Naming)
-set(files bin/lumo-cli share/lumo/data/namedata.db share/lumo/site/main/index.html
-  share/lumo/site/list/index.html share/applications/${ID}.desktop share/metainfo/${ID}.metainfo.xml
+set(files bin/lumo-cli share/lumo/data/namedata.db
+  share/applications/${ID}.desktop share/metainfo/${ID}.metainfo.xml
   share/icons/hicolor/scalable/apps/${ID}.svg share/man/man1/lumo-cli.1)
 foreach(size 16 22 24 32 48 64 128 256)
   list(APPEND files share/icons/hicolor/${size}x${size}/apps/${ID}.png)
 endforeach()
+# The help site comes with the desktop program, which a build without it (the asan preset) lacks.
 if(GUI)
-  list(APPEND files bin/lumo)
+  list(APPEND files bin/lumo share/lumo/site/main/index.html share/lumo/site/list/index.html)
 endif()
 foreach(f ${files})
   check("not installed: ${f}" EXISTS ${PREFIX}/${f})

@@ -400,7 +400,7 @@ TEST_F(ReferenceContent, ModernEnglishNamesWithTheirTransliterations) {
         {"Walter", 1, "沃尔特"}, {"Lewis", 1, "刘易斯"}, {"Oscar", 1, "奥斯卡"},
         {"Luna", 2, "露娜"},     {"Isla", 2, "艾拉"},    {"Maya", 2, "玛雅"},
         {"Liam", 1, "利亚姆"},   {"Aiden", 1, "艾登"},   {"Nevaeh", 2, "内维娅"},
-        {"Harper", 2, "哈珀"},   {"Mason", 1, "梅森"},   {"Chloe", 2, "克洛艾"},
+        {"Harper", 2, "哈珀"},   {"Mason", 1, "梅森"},   {"Chloe", 2, "克洛伊"},
     };
     for (const Modern& m : cases) {
         std::vector<Row> rows = Rows("select * from LM_EName where Name=?", {m.name});

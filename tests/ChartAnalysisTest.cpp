@@ -122,7 +122,7 @@ TEST(FavorableNames, GivenNameCharactersCarryTheFavourableElements) {
         {"金金水水", 2, true}, {"水水金", 2, false}, {"木", 1, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(GivenNameFavorable(Gbk(c.elements), c.family, wood), c.favorable) << c.elements;
+        EXPECT_EQ(GivenNameFavorable(Gbk(c.elements), c.family, ElementsText(wood)), c.favorable) << c.elements;
 
     ChartAnalysis a;
     ASSERT_TRUE(AnalyzeChart({Gbk("庚午"), Gbk("辛巳"), Gbk("庚辰"), Gbk("壬午")}, a));

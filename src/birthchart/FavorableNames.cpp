@@ -16,11 +16,14 @@ bool Holds(const std::vector<ChartElement>& set, const std::string& element) {
 }  // namespace
 
 bool GivenNameFavorable(const std::string& elements, std::size_t familyLength,
-                        const std::vector<ChartElement>& favorable) {
+                        const std::string& favorable) {
     const std::vector<std::string> all = SplitCharacters(elements);
+    const std::vector<std::string> wanted = SplitCharacters(favorable);
     if (all.size() <= familyLength) return false;
     return std::all_of(all.begin() + static_cast<std::ptrdiff_t>(familyLength), all.end(),
-                       [&favorable](const std::string& e) { return Holds(favorable, e); });
+                       [&wanted](const std::string& e) {
+                           return std::find(wanted.begin(), wanted.end(), e) != wanted.end();
+                       });
 }
 
 std::vector<std::string> ChartMatchLines(const ChartAnalysis& chart,

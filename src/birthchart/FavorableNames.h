@@ -11,9 +11,10 @@ namespace lumo {
 
 // Whether every given-name character of a name carries one of the favourable elements.
 // `elements` is a name row's 五行 column (one element character per character of the full name),
-// `familyLength` the number of the family name's characters.
+// `familyLength` the number of the family name's characters, `favorable` the elements as text
+// (ElementsText of the chart's 喜用神, e.g. 水木火).
 bool GivenNameFavorable(const std::string& elements, std::size_t familyLength,
-                        const std::vector<ChartElement>& favorable);
+                        const std::string& favorable);
 
 // The report's lines on a name against the chart: the day master and 喜用神, which favourable
 // elements the given name brings and which unfavourable ones it carries, one sentence each.

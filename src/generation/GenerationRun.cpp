@@ -4,6 +4,7 @@
 #include <array>
 #include <unordered_set>
 
+#include "birthchart/FavorableNames.h"
 #include "db/Gbk.h"
 #include "generation/ClassicNames.h"
 #include "generation/EnglishNames.h"
@@ -23,20 +24,6 @@ constexpr std::size_t kClockEvery = 4096;  // candidates between two looks at th
 UserMessage Notice(const char* utf8, MessageIcon icon) { return {Gbk(utf8), Gbk("提示"), icon}; }
 
 bool IsListedEntry(const CachedChar& c) { return !c.element.empty() && c.simplifiedStrokes != 0; }
-
-// Every counted given-name character carries one of the elements (each a two-byte GBK character).
-bool CarriesOnly(const ResolvedPart& part, const std::string& elements) {
-    if (part.length == 0) return false;
-    for (int i = 0; i < part.length && i < 2; ++i) {
-        const CachedChar* c = part.chars[static_cast<std::size_t>(i)];
-        if (!c || c->element.size() != 2) return false;
-        bool found = false;
-        for (std::size_t at = 0; at + 1 < elements.size() && !found; at += 2)
-            found = elements.compare(at, 2, c->element) == 0;
-        if (!found) return false;
-    }
-    return true;
-}
 
 bool PairsCharacters(NamingMode m) {
     return m == NamingMode::HighScore || m == NamingMode::Poetry || m == NamingMode::Combination;
@@ -370,12 +357,15 @@ bool GenerationRun::ScoringPass(const CandidateList& list) {
         const QuickScore q =
             factors ? ScoreResolved(family, part, *factors) : ScoreResolved(family, part, source);
         if (q.score < threshold) return true;
-        if (!in_.favorableElements.empty() && !CarriesOnly(part, in_.favorableElements))
+        std::string elements = ResolvedElements(family, part);
+        if (!in_.favorableElements.empty() &&
+            !GivenNameFavorable(elements, static_cast<std::size_t>(family.length),
+                                in_.favorableElements))
             return true;
         ++filled;
         pending_.push_back({std::to_string(filled), familyName + given,
                             std::to_string(q.simplifiedTotal), std::to_string(q.grids.total),
-                            ResolvedElements(family, part), q.grids.Text(), ThreeTalentKey(q.grids),
+                            std::move(elements), q.grids.Text(), ThreeTalentKey(q.grids),
                             std::to_string(q.score)});
         if (filled == 1 && traits_.hasPauseButton) {
             FlushRows();
